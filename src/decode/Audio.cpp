@@ -1,0 +1,8 @@
+#include "decode/Decoders.h"
+
+namespace zelvo {
+
+// Not decoded yet: an application without a decoder appends nothing.
+std::string DecodeAudioCommand(DecodeCall&, int, int) { return {}; }
+
+}  // namespace zelvo

@@ -1,0 +1,10 @@
+#pragma once
+// Short information messages: packets reassembled in a cache.
+
+namespace zelvo {
+
+class TShortInfoCache {
+ public:
+};
+
+}  // namespace zelvo
