@@ -3,16 +3,22 @@
 // makes a fresh Session per case; nothing here is global.
 
 #include "decode/DecodeContext.h"
+#include "diagnostics/AnalyserStats.h"
 #include "diagnostics/InterfaceState.h"
 #include "diagnostics/MmiState.h"
+#include "diagnostics/QualityCounters.h"
 #include "link/Codec.h"
+#include "link/Traffic.h"
 
 namespace zelvo {
 
-// The user's choices that the codec and the decoder read.
+// The user's choices that the codec, the decoder and the traffic engine read.
 struct UserOptions {
-  bool HexNumbers = false;        // "Hexadecimal Numbers"
-  RemoteNetworkSelection Remote;  // "Remote Network" and its "Path"
+  bool HexNumbers = false;         // "Hexadecimal Numbers"
+  RemoteNetworkSelection Remote;   // "Remote Network" and its "Path"
+  bool ShowASCII = false;          // "Show ASCII"
+  bool ShowDecodedMessage = true;  // "Show Decoded Message"
+  bool UseAckChars = false;        // "Use Acknowledgement Characters"
 };
 
 struct Session {
@@ -24,6 +30,9 @@ struct Session {
   InterfaceState Interface;
   MmiScanState Mmi;
   DecodeContext Decoder{Interface, User.HexNumbers};
+  TrafficState Traffic;
+  AnalyserStats Analyser;
+  QualityTestCounters Quality;
 };
 
 }  // namespace zelvo
