@@ -12,7 +12,6 @@ namespace zelvo {
 namespace {
 
 constexpr int kKeyLength = 12;
-constexpr int kKeyPrefixLength = 9;
 
 // Fast-forward and rewind speeds: even codes only, anything else is reserved.
 constexpr std::array<const char*, 7> kSpeeds = {" Normal", " 2x", " 4x", " 8x", " 16x", " 32x", " 64x"};
@@ -123,7 +122,6 @@ std::optional<std::string> MediaNameFragments::Take(std::string_view key) {
 }
 
 std::string DecodeMediaTransportCommand(DecodeCall& d, int k, int C) {
-  static_assert(kKeyPrefixLength == 9 && kKeyLength == 12);
   const std::string M = d.NS(d.B(k + 1));
   std::string text;
   switch (C) {
