@@ -23,6 +23,20 @@ check $'OK\n\nNo Acknowledgement' bash -c "printf 'g.\r\nzz\nh#\n' | '$bin'"
 check "" "$bin" --basic g.
 # State carries over: a command to the local PCI makes the next reply local.
 check "OK" "$bin" --stored g.
+# Media transport: a command, and a two-packet name reassembled across lines.
+check "Local Network, Source Unit 12, Media Transport Ctl, Transport: Forward  8x on 1" "$bin" 050CC000520106D6
+check $'Transport: Track Name on MLG 1 Current, Packet 1 of 2, "Hel"\nTransport: Track Name on MLG 1 Current, Packet 2 of 2, "lo!", complete = "Hello!"' \
+  bash -c "printf '050CC00085010448656C8C\n050CC0008501056C6F21A8\n' | '$bin' --flags 8"
+# The last packet alone: its missing first packet shows as " ... ".
+check 'Transport: Track Name on MLG 1 Current, Packet 2 of 2, "lo!", complete = " ... lo!"' "$bin" --flags 8 050CC0008501056C6F21A8
+# Short information: the weather forecast packet; live, the whole message follows.
+wx="Info: Weather Forecast, Packet 1 of 1, Num = 23.5, Symbol = 1 - Cloudy, 4 bytes of text"
+check "Local Network, Source Unit 12, Short Info Msg, $wx" "$bin" 050CAD008900C100EB0146696E658A
+check $"$wx"$'\n * Info: Weather Forecast, Num = 23.5, Symbol = 1 - Cloudy, 4 bytes of text = "Fine"' \
+  "$bin" --live --flags 8 050CAD008900C100EB0146696E658A
+# Three live packets (one repeated); a character split across packets joins up.
+check $'Info: Generic Text, Packet 1 of 3, 2 bytes of text\nInfo: Generic Text, Packet 2 of 3, 1 bytes of text\nInfo: Generic Text, Packet 2 of 3, 1 bytes of text, DUPLICATE OR OUT-OF-ORDER\nInfo: Generic Text, Packet 3 of 3, 4 bytes of text\n * Info: Generic Text, 7 bytes of text = "abc\xC3\xA9!!"' \
+  bash -c "printf '050CAD008410006162EB\n050CAD00831100634B\n050CAD00831100634B\n050CAD00861200C3A92121FC\n' | '$bin' --live --flags 8"
 # Errors name the option and exit with status 2.
 "$bin" --bogus >/dev/null 2>&1; [ $? -eq 2 ] || { echo "FAIL: --bogus status"; fail=1; }
 check "zelvo-decode: unknown option --bogus (try --help)" "$bin" --bogus
