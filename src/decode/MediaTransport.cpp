@@ -1,5 +1,7 @@
 #include "decode/MediaTransport.h"
 
+#include "decode/MessageChars.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -35,16 +37,6 @@ std::string ListTypeText(int v) {
   return "Unknown-type, ";
 }
 
-// The n bytes from B(s), one character each, leaving out whatever lies at or
-// beyond the end of the message (the same rule as the other character texts
-// of the bus: a name cut short by a short message shows what is there).
-std::string PacketCharsText(const DecodeCall& d, int s, int n) {
-  std::string out;
-  const int end = std::min(s + n, d.Length());
-  for (int i = s; i < end; ++i) out += static_cast<char>(d.B(i));
-  return out;
-}
-
 std::uint32_t BigEndian32(const DecodeCall& d, int s) {
   return (std::uint32_t{d.B(s)} << 24) | (std::uint32_t{d.B(s + 1)} << 16) | (std::uint32_t{d.B(s + 2)} << 8) |
          std::uint32_t{d.B(s + 3)};
@@ -65,7 +57,7 @@ std::string NamePacket(DecodeCall& d, int k, int C, const std::string& M) {
   const int T = ((packetByte >> 2) & 3) + 1;
   const int W = (packetByte >> 4) & 7;
   const int G = d.B(k + 1);
-  const std::string piece = PacketCharsText(d, k + 3, (C & 0x1F) - 2);
+  const std::string piece = MessageCharsText(d, k + 3, (C & 0x1F) - 2);
 
   std::string text = std::string(kNameKinds[static_cast<std::size_t>((C - 0x80) / 0x20)]) + " Name on MLG " + M +
                      kNamePositions[static_cast<std::size_t>(W)] + ", Packet " + std::to_string(P) + " of " +

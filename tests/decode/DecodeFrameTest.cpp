@@ -159,3 +159,19 @@ TEST(SharedTexts, HexAndCharBytes) {
 
 }  // namespace
 }  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST(DecodeFrameLines, ControlBytesInCharacterFieldsDoNotSplitTheLine) {
+  Session s;
+  s.Interface.InterfaceOptions1 = kDefaultModeOptions;
+  // A media transport name packet whose characters include CR and LF.
+  const std::string text = DecodeMessage(s.Decoder, "050CC000850104480D0A00", 15);
+  EXPECT_EQ(text.find('\r'), std::string::npos);
+  EXPECT_EQ(text.find('\n'), std::string::npos);
+  EXPECT_NE(text.find("H<13><10>"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace zelvo

@@ -37,6 +37,16 @@ check $"$wx"$'\n * Info: Weather Forecast, Num = 23.5, Symbol = 1 - Cloudy, 4 by
 # Three live packets (one repeated); a character split across packets joins up.
 check $'Info: Generic Text, Packet 1 of 3, 2 bytes of text\nInfo: Generic Text, Packet 2 of 3, 1 bytes of text\nInfo: Generic Text, Packet 2 of 3, 1 bytes of text, DUPLICATE OR OUT-OF-ORDER\nInfo: Generic Text, Packet 3 of 3, 4 bytes of text\n * Info: Generic Text, 7 bytes of text = "abc\xC3\xA9!!"' \
   bash -c "printf '050CAD008410006162EB\n050CAD00831100634B\n050CAD00831100634B\n050CAD00861200C3A92121FC\n' | '$bin' --live --flags 8"
+# Application commands: --flags 8 gives the command text alone.
+check "Error Report: Output:Relay, Device 5, Minor Failure, Flags: MostSevere, Data = 0102" "$bin" --flags 8 050CCE0015D40A05010226
+check "Error Report: Output:Relay, Device 1A, Minor Failure, Flags: MostSevere, Data = 0102" "$bin" --flags 8 --hex-numbers 050CCE0015D40A1A010211
+check "Temp Brdcst: Grp 1 is at  5.0 C" "$bin" --flags 8 050C1900020114BF
+check "Temp Brdcst: Grp 1A is at 22.5 C" "$bin" --flags 8 --hex-numbers 050C1900021A5A60
+check "Clocks: Date: Sunday 25/12/2011" "$bin" --flags 8 050CDF000E0207DB0C1906F3
+check "Local Network, Source Unit 12, Measurement, Measurement: Device 1 Channel 2 = 22.5 C" "$bin" 050CE4000E010200FF00E11A
+check "Security: Zone 15 Unsealed" "$bin" --flags 8 --hex-numbers 050CD0000A860F80
+check "Access: Point Left Open, Network 0A, Access Point 1B" "$bin" --flags 8 --hex-numbers 050CD500120A1BE3
+check "Tele: Divert to 9876" "$bin" --flags 8 050CE000A5833938373609
 # Errors name the option and exit with status 2.
 "$bin" --bogus >/dev/null 2>&1; [ $? -eq 2 ] || { echo "FAIL: --bogus status"; fail=1; }
 check "zelvo-decode: unknown option --bogus (try --help)" "$bin" --bogus
