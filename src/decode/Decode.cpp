@@ -199,22 +199,6 @@ std::string ToReceivedLayout(std::string_view m, const std::string& p) {
   return out;
 }
 
-// A decoded text is one line: a control byte taken from a character field
-// (a name, a display text) is shown as the receive pane renders it, "<13>",
-// so it cannot split the line in the monitor, the logs or a pipeline.
-std::string RenderControlCharacters(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 32 || c == 127)
-      out += '<' + std::to_string(c) + '>';
-    else
-      out += ch;
-  }
-  return out;
-}
-
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -300,6 +284,23 @@ std::string DecodeMessageUnguarded(DecodeContext& ctx, std::string_view message,
 }  // namespace
 
 std::string Hex2(int v) { return HexOfSize(v & 0xFF, 1); }
+
+// A decoded text is one line: a control byte taken from a character field
+// (a name, a display text) is shown as the receive pane renders it, "<13>",
+// so it cannot split the line in the monitor, the logs or a pipeline.
+std::string RenderControlCharacters(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 32 || c == 127)
+      out += '<' + std::to_string(c) + '>';
+    else
+      out += ch;
+  }
+  return out;
+}
+
 
 std::string DecodeCall::NS(int v) const { return NumberString(v, Ctx.HexNumbers); }
 std::string DecodeCall::NSS(int v, int size) const { return NumberStringSized(v, size, Ctx.HexNumbers); }

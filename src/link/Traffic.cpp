@@ -179,7 +179,7 @@ void Traffic::DisplayReconstructedMessages(int Options) {
   for (;;) {
     std::string text = TakeReconstructedMessage(session_.Decoder, Options);
     if (text.empty()) break;
-    monitor_.DisplaySerialString(kStringReceive, " * " + text);
+    monitor_.DisplaySerialString(kStringReceive, " * " + RenderControlCharacters(text));
   }
 }
 
