@@ -84,7 +84,9 @@ TEST_F(DecodeFrame, BasicModeNeverShowsPrefixes) {
   EXPECT_EQ(Decode("3800790539", 15), "System Message");
 }
 
-TEST_F(DecodeFrame, StatusReplyGetsNoNetworkText) { EXPECT_EQ(Decode("C00102030405", 15), ""); }
+TEST_F(DecodeFrame, StatusReplyGetsNoNetworkText) {
+  EXPECT_EQ(Decode("C00102030405", 15), "Status MMI, Application 1, Block Start = 2");
+}
 
 TEST_F(DecodeFrame, StoredMessageRestoresOptions) {
   session.Interface.InterfaceOptions1 = 0x08;

@@ -29,6 +29,19 @@ check "HVAC: Schedule Entry, Zone Group 1, Zones 0, Entry 2, Format: 4 (each day
 check "Local Network, Source Unit 12, Adv Scene Mgt, Scn: Fade TG=3, Amount=-50%, Time=50 sec, Options=Off+Modify, Cross-Fade, Inh:2" \
   "$bin" 050CC9000503CE40051A00
 check "Scn: , Ignore Levels on UA 7" "$bin" --flags 8 050CC9005A010700
+# Application commands.
+check "Local Network, Source Unit 12, Lighting, GA 5 On" "$bin" 050C3800790539
+check "Source Unit 12, Lighting, GA 5 On" "$bin" --flags 13 050C3800790539
+check "Source Unit 12, Lighting, GA 5 Ramp to 50% at 4s rate; GA 6 Set to 128" "$bin" --flags 13 050C38000A057F02068000
+check "Source Unit 0C, Lighting, GA 06 Set to 80" "$bin" --flags 13 --hex-numbers 050C380002068000
+check "Learn Initiate Relay, GA 5, BAD CHECKSUM" "$bin" --flags 8 050C3800030105FB00
+check "Ctrl:  - Unknown" "$bin" --flags 8 050CCA00690300
+check "Network 0102, Multipoint, Lighting, GA 5 On" "$bin" --flags 31 --transmitted '\03011202387905'
+check "Installation MMI Request; Status MMI Request, Application 56" "$bin" --flags 8 050CFF007AFF007A380000
+check "Status MMI, Application 56, Block Start = 32" "$bin" D8382000000000
+check "Extended Format MMI, Non-Local, Level MMI, Application 56, Block Start = 32" "$bin" E747382000
+check "MRA: Mux 1, Zone 1, Volume Ramp to -7.5dB at 4s rate" "$bin" --flags 8 050CCD000A494000
+check "MRA: Hi Priority Mux 1, All Zones, Set Feed 1, Volume Set to 6.0dB" "$bin" --flags 8 050CCD000AC18000
 # Lines stay aligned: an undecodable line gives an empty line.
 check $'OK\n\nNo Acknowledgement' bash -c "printf 'g.\r\nzz\nh#\n' | '$bin'"
 # Basic mode rebuilds the reply, and so it no longer decodes.
