@@ -217,24 +217,13 @@ std::string DecodeLightingCommand(DecodeCall& d, int k, int C) {
     }
     case 0x09: text = ga + " Terminate Ramp"; break;
     case 0x79: text = ga + " On"; break;
-    case 0x0A:
-    case 0x12:
-    case 0x1A:
-    case 0x22:
-    case 0x2A:
-    case 0x32:
-    case 0x3A:
-    case 0x42:
-    case 0x4A:
-    case 0x52:
-    case 0x5A:
-    case 0x62:
-    case 0x6A:
-    case 0x72:
-    case 0x7A:
-      text = ga + " Ramp to " + LevelText(d.B(k + 2), d.Hex()) + " at " + std::string(RampRateText(C)) + " rate";
+    default:
+      // The other ramp rates (0A .. 7A) share one text.
+      if (IsRampCommand(C))
+        text = ga + " Ramp to " + LevelText(d.B(k + 2), d.Hex()) + " at " + std::string(RampRateText(C)) + " rate";
+      else
+        text = IsLabelCommand(C) ? ga + " Label, " + DecodeLabelOptions(d, k, C, false) : "Unknown";
       break;
-    default: text = IsLabelCommand(C) ? ga + " Label, " + DecodeLabelOptions(d, k, C, false) : "Unknown"; break;
   }
   UpdateMmiResults(d, k, C);
   return text;
@@ -249,25 +238,13 @@ std::string DecodeControlCommand(DecodeCall& d, int k, int C) {
     case 0x02: text = grp + " set to " + d.NS(d.B(k + 2)); break;
     case 0x09: text = grp + " Scene Indicator Kill"; break;
     case 0x79: text = grp + " On (FF)"; break;
-    case 0x0A:
-    case 0x12:
-    case 0x1A:
-    case 0x22:
-    case 0x2A:
-    case 0x32:
-    case 0x3A:
-    case 0x42:
-    case 0x4A:
-    case 0x52:
-    case 0x5A:
-    case 0x62:
-    case 0x6A:
-    case 0x72:
-    case 0x7A:
-      text =
-          grp + " set to " + d.NS(d.B(k + 2)) + " over " + std::string(RampRateText(C)) + " - illegal Application Use";
+    default:
+      if (IsRampCommand(C))
+        text = grp + " set to " + d.NS(d.B(k + 2)) + " over " + std::string(RampRateText(C)) +
+               " - illegal Application Use";
+      else
+        text = IsLabelCommand(C) ? grp + " Label, " + DecodeLabelOptions(d, k, C, true) : " - Unknown";
       break;
-    default: text = IsLabelCommand(C) ? grp + " Label, " + DecodeLabelOptions(d, k, C, true) : " - Unknown"; break;
   }
   return "Ctrl: " + text;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "SalMessage.h"
 #include "decode/Decode.h"
 #include "decode/Decoders.h"
 #include "shell/Session.h"
@@ -12,27 +13,7 @@
 namespace zelvo {
 namespace {
 
-struct Case {
-  const char* command;  // command bytes, blanks for reading only
-  const char* text;
-};
-
-class HvacDecode : public ::testing::Test {
- protected:
-  void SetUp() override { session.Interface.InterfaceOptions1 = kDefaultModeOptions; }
-  // One received HVAC message from unit 0C carrying the command, with the
-  // commands shown alone (flags: message only).
-  std::string Decode(std::string_view command, int flags = DecodeShowMessage) {
-    std::string message = "050CAC00";
-    for (char ch : command)
-      if (ch != ' ') message += ch;
-    return DecodeMessage(session.Decoder, message + "00", flags);
-  }
-  void ExpectAll(const std::vector<Case>& cases) {
-    for (const auto& c : cases) EXPECT_EQ(Decode(c.command), c.text) << c.command;
-  }
-  Session session;
-};
+using HvacDecode = AppDecodeTest<0xAC>;
 
 TEST_F(HvacDecode, OnOffRefreshAndFallback) {
   ExpectAll({

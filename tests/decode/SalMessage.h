@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "decode/Decode.h"
 #include "link/Codec.h"
@@ -32,8 +33,21 @@ class SalDecodeTest : public ::testing::Test {
 };
 
 struct CommandCase {
-  const char* commands;
+  const char* commands;  // command bytes, blanks for reading only
   const char* text;
+};
+
+// The decoder of one application: Decode() gives the text of a message
+// carrying the commands, with the commands alone by default.
+template <int App>
+class AppDecodeTest : public SalDecodeTest {
+ protected:
+  std::string Decode(std::string_view commands, int flags = DecodeShowMessage) {
+    return DecodeMessage(session.Decoder, SalMessage(App, commands), flags);
+  }
+  void ExpectAll(const std::vector<CommandCase>& cases) {
+    for (const auto& c : cases) EXPECT_EQ(Decode(c.commands), c.text) << c.commands;
+  }
 };
 
 }  // namespace zelvo
