@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "SalMessage.h"
+#include "decode/SalMessage.h"
 #include "decode/Decode.h"
 #include "decode/Decoders.h"
 #include "shell/Session.h"
