@@ -23,7 +23,9 @@ constexpr const char* kUsage =
     "Options:\n"
     "  --flags N          decode flags (default 15: unit, network, application, message)\n"
     "  --transmitted      the messages are commands as sent to the interface (adds 16)\n"
-    "  --live             the messages are live received traffic (adds 32)\n"
+    "  --live             the messages are live received traffic (adds 32); a short\n"
+    "                     information message, once complete, follows as a line\n"
+    "                     beginning \" * \"\n"
     "  --stored           decode as a typed command or log-file line is decoded\n"
     "  --hex-numbers      show numbers in hexadecimal\n"
     "  --options1 HEX     the interface options register 1 (default 51)\n"
@@ -118,12 +120,26 @@ int main(int argc, char** argv) {
                   : zelvo::DecodeMessage(session.Decoder, line, flags);
   };
 
+  // As the monitor does after each live message: the short information
+  // messages the reassembly cache has finished.
+  auto showReassembled = [&] {
+    if (!(flags & zelvo::DecodeLive)) return;
+    for (std::string r; !(r = zelvo::TakeReconstructedMessage(session.Decoder, flags & 15)).empty();)
+      std::cout << " * " << r << '\n';
+  };
+
   std::ios::sync_with_stdio(false);
   if (!messages.empty()) {
-    for (const auto& m : messages) std::cout << decodeOne(m) << '\n';
+    for (const auto& m : messages) {
+      std::cout << decodeOne(m) << '\n';
+      showReassembled();
+    }
   } else {
     std::string line;
-    while (std::getline(std::cin, line)) std::cout << decodeOne(line) << '\n';
+    while (std::getline(std::cin, line)) {
+      std::cout << decodeOne(line) << '\n';
+      showReassembled();
+    }
   }
   std::cout.flush();
   return 0;

@@ -1,5 +1,7 @@
 #include "builders/Lighting.h"
 
+#include "decode/Lighting.h"
+
 #include "link/Codec.h"
 #include "link/Traffic.h"
 #include "shell/Session.h"
@@ -38,9 +40,6 @@ const std::array<const char*, kLightingRampRates>& LightingRampRateCaptions() { 
 int LightingRampByte(int rateIndex) { return 0x02 + 8 * (rateIndex & 0x0F); }
 const std::array<RunSpeed, kRunSpeeds>& LightingRunSpeeds() { return kRunSpeedTable; }
 const std::array<const char*, 3>& LightingRandomTypeCaptions() { return kRandomTypes; }
-
-int LightingPercentToLevel(int percent) { return percent * 255 / 100; }
-int LightingLevelToPercent(int level) { return (level + 2) * 100 / 255; }
 
 std::string LightingCommandBody(int group, int type, int level, int rateIndex) {
   const std::string gg = HexByte(HexOfSize(group < 0 ? 0 : group, 1));
@@ -170,8 +169,8 @@ std::string LightingApplicationWarningText(bool hexNumbers) {
 std::string LightingCommandDescription(std::string_view groupText, int type, int level, bool hexNumbers) {
   const int value = type == kLightingOn ? 255 : type == kLightingOff ? 0 : level;
   std::string text = "GA" + std::string(groupText) + " ";
-  const int percent = LightingLevelToPercent(value);
-  if (LightingPercentToLevel(percent) == value)
+  const int percent = LevelToPercent(value);
+  if (PercentToLevel(percent) == value)
     text += std::to_string(percent) + "%";
   else
     text += NumberString(value, hexNumbers);

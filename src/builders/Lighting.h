@@ -48,10 +48,6 @@ inline constexpr int kDefaultRunSpeed = 1;  // "Medium Speed (1 second)"
 enum LightingRandomType : int { kRandomOnOff = 0, kRandomOnOffRamp = 1, kRandomConcatenated = 2 };
 const std::array<const char*, 3>& LightingRandomTypeCaptions();
 
-// Level conversions of the tab (truncating integer division).
-int LightingPercentToLevel(int percent);
-int LightingLevelToPercent(int level);
-
 // The bytes after the header for a command type (group limited to FF).
 std::string LightingCommandBody(int group, int type, int level, int rateIndex);
 // The whole command; "" when the remote network path is invalid (reported).

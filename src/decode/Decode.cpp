@@ -278,12 +278,29 @@ std::string DecodeMessageUnguarded(DecodeContext& ctx, std::string_view message,
 
   std::string_view text = TrimView(w.DecodedText);
   if (!text.empty() && text.back() == ',') return {};
-  return std::string(text);
+  return RenderControlCharacters(text);
 }
 
 }  // namespace
 
 std::string Hex2(int v) { return HexOfSize(v & 0xFF, 1); }
+
+// A decoded text is one line: a control byte taken from a character field
+// (a name, a display text) is shown as the receive pane renders it, "<13>",
+// so it cannot split the line in the monitor, the logs or a pipeline.
+std::string RenderControlCharacters(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 32 || c == 127)
+      out += '<' + std::to_string(c) + '>';
+    else
+      out += ch;
+  }
+  return out;
+}
+
 
 std::string DecodeCall::NS(int v) const { return NumberString(v, Ctx.HexNumbers); }
 std::string DecodeCall::NSS(int v, int size) const { return NumberStringSized(v, size, Ctx.HexNumbers); }

@@ -20,6 +20,9 @@ std::string DecodeStoredMessage(DecodeContext& ctx, std::string_view message, in
 
 std::string ApplicationName(int app, bool hexNumbers);
 
+// Control bytes (0..31, 127) of a text as "<n>", as the receive pane shows them.
+std::string RenderControlCharacters(std::string_view text);
+
 // Rebuilds DecodeOptions from the four "Decode Options" settings.
 int SetDecodeOptions(DecodeContext& ctx, bool showDestination, bool showNetwork, bool showApplication,
                      bool showMessage);

@@ -1,6 +1,7 @@
 #include "link/Traffic.h"
 
 #include "decode/Decode.h"
+#include "decode/ShortInfo.h"
 #include "diagnostics/MmiCapture.h"
 #include "link/Link.h"
 #include "link/MonitorPort.h"
@@ -174,9 +175,12 @@ void Traffic::CompleteMessage() {
 }
 
 void Traffic::DisplayReconstructedMessages(int Options) {
-  // Short-information reassembly hands out finished texts here (wired when
-  // the reassembly cache lands).
-  (void)Options;
+  // Short-information reassembly hands out finished or abandoned texts.
+  for (;;) {
+    std::string text = TakeReconstructedMessage(session_.Decoder, Options);
+    if (text.empty()) break;
+    monitor_.DisplaySerialString(kStringReceive, " * " + RenderControlCharacters(text));
+  }
 }
 
 }  // namespace zelvo

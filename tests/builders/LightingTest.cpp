@@ -1,5 +1,7 @@
 #include "builders/Lighting.h"
 
+#include "decode/Lighting.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -20,7 +22,7 @@ TEST(LightingBuilder, CommandTypes) {
     const char* text;
   };
   for (auto c : {Case{16, kLightingOn, 0, 0, "\\0538007910"}, Case{16, kLightingOff, 0, 0, "\\0538000110"},
-                 Case{1, kLightingRamp, LightingPercentToLevel(50), 1, "\\0538000A017F"},
+                 Case{1, kLightingRamp, PercentToLevel(50), 1, "\\0538000A017F"},
                  Case{0x10, kLightingLrnInitDimmer, 0, 0, "\\053800030210EE"},
                  Case{0x10, kLightingLrnInitRelay, 0, 0, "\\053800030110EF"},
                  Case{0x10, kLightingLrnExitRelay, 0, 0, "\\0538000381106F"},
@@ -34,10 +36,10 @@ TEST(LightingBuilder, CommandTypes) {
 }
 
 TEST(LightingBuilder, LevelConversionsAndTables) {
-  EXPECT_EQ(LightingPercentToLevel(100), 255);
-  EXPECT_EQ(LightingPercentToLevel(50), 127);
-  EXPECT_EQ(LightingLevelToPercent(255), 100);
-  EXPECT_EQ(LightingLevelToPercent(0), 0);
+  EXPECT_EQ(PercentToLevel(100), 255);
+  EXPECT_EQ(PercentToLevel(50), 127);
+  EXPECT_EQ(LevelToPercent(255), 100);
+  EXPECT_EQ(LevelToPercent(0), 0);
   EXPECT_EQ(LightingRampByte(0), 0x02);
   EXPECT_EQ(LightingRampByte(15), 0x7A);
   EXPECT_STREQ(LightingRampRateCaptions()[8], "over 1.5 minutes");

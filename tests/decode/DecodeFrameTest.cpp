@@ -84,7 +84,9 @@ TEST_F(DecodeFrame, BasicModeNeverShowsPrefixes) {
   EXPECT_EQ(Decode("3800790539", 15), "System Message");
 }
 
-TEST_F(DecodeFrame, StatusReplyGetsNoNetworkText) { EXPECT_EQ(Decode("C00102030405", 15), ""); }
+TEST_F(DecodeFrame, StatusReplyGetsNoNetworkText) {
+  EXPECT_EQ(Decode("C00102030405", 15), "Status MMI, Application 1, Block Start = 2");
+}
 
 TEST_F(DecodeFrame, StoredMessageRestoresOptions) {
   session.Interface.InterfaceOptions1 = 0x08;
@@ -155,6 +157,22 @@ TEST(SharedTexts, HexAndCharBytes) {
   EXPECT_EQ(HexBytesText(d, 198, 2), "00 00");
   EXPECT_EQ(HexBytesText(d, 199, 2), "!! Length Error !!");
   EXPECT_EQ(CharBytesText(d, 199, 2), "!! Length Error !!");
+}
+
+}  // namespace
+}  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST(DecodeFrameLines, ControlBytesInCharacterFieldsDoNotSplitTheLine) {
+  Session s;
+  s.Interface.InterfaceOptions1 = kDefaultModeOptions;
+  // A media transport name packet whose characters include CR and LF.
+  const std::string text = DecodeMessage(s.Decoder, "050CC000850104480D0A00", 15);
+  EXPECT_EQ(text.find('\r'), std::string::npos);
+  EXPECT_EQ(text.find('\n'), std::string::npos);
+  EXPECT_NE(text.find("H<13><10>"), std::string::npos) << text;
 }
 
 }  // namespace
