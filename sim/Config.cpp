@@ -317,7 +317,8 @@ NetworkConfig ParseNetworkIni(std::string_view text, const std::string& fileName
   auto serial = [&](std::string_view key, std::string_view value) {
     std::uint32_t v = 0;
     if (!ParseSerial(value, v))
-      r.BadValue(section, key, "expected N-M (N < 1048576, M < 4096) or 8 hex digits, got '" + std::string(value) + "'");
+      r.BadValue(section, key,
+                 "expected N-M (N < 1048576, M < 4096) or 8 hex digits, got '" + std::string(value) + "'");
     return v;
   };
 
@@ -356,7 +357,8 @@ NetworkConfig ParseNetworkIni(std::string_view text, const std::string& fileName
     std::string key(Trimmed(line.substr(0, eq)));
     std::string_view value = Trimmed(line.substr(eq + 1));
     if (section.empty()) r.Fail("key '" + key + "' before any section");
-    if (section != "levels" && !seenKeys.insert(key).second) r.Fail("key '" + key + "' given twice in [" + section + "]");
+    if (section != "levels" && !seenKeys.insert(key).second)
+      r.Fail("key '" + key + "' given twice in [" + section + "]");
 
     if (section == "network") {
       if (key == "seed") {
@@ -367,45 +369,66 @@ NetworkConfig ParseNetworkIni(std::string_view text, const std::string& fileName
         double v = -1;
         std::istringstream in{std::string(value)};
         in >> v;
-        if (!in || !in.eof() || v < 0 || v > 100000) r.BadValue(section, key, "expected messages per second, 0 to 100000");
+        if (!in || !in.eof() || v < 0 || v > 100000)
+          r.BadValue(section, key, "expected messages per second, 0 to 100000");
         config.TrafficRate = v;
       } else {
         r.Fail("unknown key '" + key + "' in [network] (expected seed, traffic)");
       }
     } else if (section == "pci") {
       PciConfig& p = config.Pci;
-      if (key == "address") p.Address = hexByte(key, value);
-      else if (key == "version") p.Version = text8(key, value, 8);
-      else if (key == "manufacturer") p.Manufacturer = text8(key, value, 8);
-      else if (key == "type") p.Type = text8(key, value, 8);
+      if (key == "address")
+        p.Address = hexByte(key, value);
+      else if (key == "version")
+        p.Version = text8(key, value, 8);
+      else if (key == "manufacturer")
+        p.Manufacturer = text8(key, value, 8);
+      else if (key == "type")
+        p.Type = text8(key, value, 8);
       else if (key == "project" || key == "part") {
         if (!Packable(value)) r.BadValue(section, key, "at most 8 characters from '!' to '`' (upper case, no '?')");
         (key == "project" ? p.Project : p.PartName) = std::string(value);
-      } else if (key == "serial") p.Serial = serial(key, value);
-      else if (key == "voltage") p.Voltage = text8(key, value, 5);
-      else if (key == "options1") p.Options1 = hexByte(key, value);
-      else if (key == "options2") p.Options2 = hexByte(key, value);
-      else if (key == "options3") p.Options3 = hexByte(key, value);
-      else if (key == "monitor1") p.Monitor1 = hexByte(key, value);
-      else if (key == "monitor2") p.Monitor2 = hexByte(key, value);
+      } else if (key == "serial")
+        p.Serial = serial(key, value);
+      else if (key == "voltage")
+        p.Voltage = text8(key, value, 5);
+      else if (key == "options1")
+        p.Options1 = hexByte(key, value);
+      else if (key == "options2")
+        p.Options2 = hexByte(key, value);
+      else if (key == "options3")
+        p.Options3 = hexByte(key, value);
+      else if (key == "monitor1")
+        p.Monitor1 = hexByte(key, value);
+      else if (key == "monitor2")
+        p.Monitor2 = hexByte(key, value);
       else
         r.Fail("unknown key '" + key +
                "' in [pci] (expected address, version, manufacturer, type, project, part, serial, voltage, "
                "options1, options2, options3, monitor1, monitor2)");
     } else if (section == "unit") {
       UnitConfig& u = *unit;
-      if (key == "network") u.Network = network(key, value);
-      else if (key == "address") u.Address = hexByte(key, value);
-      else if (key == "type") u.Type = text8(key, value, 8);
-      else if (key == "manufacturer") u.Manufacturer = text8(key, value, 8);
-      else if (key == "firmware") u.Firmware = text8(key, value, 8);
-      else if (key == "voltage") u.Voltage = text8(key, value, 5);
-      else if (key == "serial") u.Serial = serial(key, value);
+      if (key == "network")
+        u.Network = network(key, value);
+      else if (key == "address")
+        u.Address = hexByte(key, value);
+      else if (key == "type")
+        u.Type = text8(key, value, 8);
+      else if (key == "manufacturer")
+        u.Manufacturer = text8(key, value, 8);
+      else if (key == "firmware")
+        u.Firmware = text8(key, value, 8);
+      else if (key == "voltage")
+        u.Voltage = text8(key, value, 5);
+      else if (key == "serial")
+        u.Serial = serial(key, value);
       else if (key == "groups") {
         std::string why;
         if (!ParseGroups(value, u.Groups, why)) r.BadValue(section, key, why);
-      } else if (key == "bridge_to") u.BridgeTo = network(key, value);
-      else if (key == "far_address") u.FarAddress = hexByte(key, value);
+      } else if (key == "bridge_to")
+        u.BridgeTo = network(key, value);
+      else if (key == "far_address")
+        u.FarAddress = hexByte(key, value);
       else
         r.Fail("unknown key '" + key +
                "' in [unit] (expected network, address, type, manufacturer, firmware, voltage, serial, groups, "

@@ -24,15 +24,15 @@ class ConfigError : public std::runtime_error {
 struct UnitConfig {
   int Network = 0;  // 0 is the local network; others lie behind bridges
   int Address = 0;
-  std::string Type;          // up to 8 characters, padded with blanks on the bus
-  std::string Manufacturer;  // up to 8 characters
-  std::string Firmware;      // up to 8 characters ("4.00" for a PC Interface)
-  std::string Voltage;       // up to 5 characters, e.g. "35.9V"
-  std::uint32_t Serial = 0;  // shown by the tool as (Serial >> 12) "-" (Serial & FFF)
+  std::string Type;                        // up to 8 characters, padded with blanks on the bus
+  std::string Manufacturer;                // up to 8 characters
+  std::string Firmware;                    // up to 8 characters ("4.00" for a PC Interface)
+  std::string Voltage;                     // up to 5 characters, e.g. "35.9V"
+  std::uint32_t Serial = 0;                // shown by the tool as (Serial >> 12) "-" (Serial & FFF)
   std::map<int, std::vector<int>> Groups;  // application -> group addresses it serves
-  int BridgeTo = -1;   // network reached through this unit, -1 when it is no bridge
-  int FarAddress = 0;  // the bridge's own address on that network
-  int Line = 0;        // where the unit was declared, for messages
+  int BridgeTo = -1;                       // network reached through this unit, -1 when it is no bridge
+  int FarAddress = 0;                      // the bridge's own address on that network
+  int Line = 0;                            // where the unit was declared, for messages
 };
 
 // The interface itself. Its registers live in its EEPROM like any unit's

@@ -8,10 +8,10 @@ namespace zelvo::sim {
 
 namespace {
 
-constexpr std::int64_t kConfirmDelayMs = 20;  // a command's confirmation
-constexpr std::int64_t kReplyDelayMs = 40;    // the first reply to it
-constexpr std::int64_t kReplyGapMs = 30;      // each further reply
-constexpr std::size_t kMaxLine = 250;         // longer lines overflow the buffer: "!"
+constexpr std::int64_t kConfirmDelayMs = 20;              // a command's confirmation
+constexpr std::int64_t kReplyDelayMs = 40;                // the first reply to it
+constexpr std::int64_t kReplyGapMs = 30;                  // each further reply
+constexpr std::size_t kMaxLine = 250;                     // longer lines overflow the buffer: "!"
 constexpr int kBaseClockSeconds = 9 * 3600 + 5 * 60 + 7;  // time of day at 0 ms
 
 constexpr std::uint8_t kSmart = 0x10, kConnect = 0x01, kChecksum = 0x08, kMonitor = 0x20, kIdmon = 0x40;
@@ -219,8 +219,10 @@ void SimulatedPci::Confirm(char ack, char result, std::int64_t now) {
     if (ack) Queue(now + kConfirmDelayMs, std::string(1, ack));
     return;
   }
-  if (ack) Queue(now + kConfirmDelayMs, std::string{ack, result});
-  else if (result == '!') Queue(now + kConfirmDelayMs, "!");
+  if (ack)
+    Queue(now + kConfirmDelayMs, std::string{ack, result});
+  else if (result == '!')
+    Queue(now + kConfirmDelayMs, "!");
 }
 
 SimulatedPci::Route SimulatedPci::RouteTo(int network) const {
@@ -287,8 +289,10 @@ void SimulatedPci::PassUp(std::int64_t at, FrameKind kind, int network, int sour
     if (allMonitor_) trailer = 0x35;
   } else if (kind == FrameKind::Reply) {
     if (allMonitor_ || (smart && (!fromLocalPci || (options & kIdmon)))) {
-      if (fromLocalPci) f = {0x86, p, p, 0x00};
-      else f = n == 0 ? Bytes{0x86, b(source), p, 0x00} : routed(0x86, p, source);
+      if (fromLocalPci)
+        f = {0x86, p, p, 0x00};
+      else
+        f = n == 0 ? Bytes{0x86, b(source), p, 0x00} : routed(0x86, p, source);
     }
     f.insert(f.end(), body.begin(), body.end());
     if (allMonitor_) trailer = 0x9A;
@@ -394,8 +398,10 @@ void SimulatedPci::Char(char c, std::int64_t now) {
   }
   if (c == '\n') return;
   lastChar_ = c;
-  if (line_.size() >= kMaxLine) lineOverflow_ = true;
-  else line_ += c;
+  if (line_.size() >= kMaxLine)
+    lineOverflow_ = true;
+  else
+    line_ += c;
 }
 
 void SimulatedPci::Line(const std::string& line, std::int64_t now) {
@@ -526,9 +532,12 @@ void SimulatedPci::ApplyLighting(int network, int app, const Bytes& commands) {
     if (p.empty()) return;
     int& level = levels[p[0]];
     if (level < 0) return;  // no unit serves that group
-    if (c == 0x01) level = 0;
-    else if (c == 0x79) level = 255;
-    else if ((c & 0x87) == 0x02 && p.size() >= 2) level = p[1];  // ramps reach their target at once
+    if (c == 0x01)
+      level = 0;
+    else if (c == 0x79)
+      level = 255;
+    else if ((c & 0x87) == 0x02 && p.size() >= 2)
+      level = p[1];  // ramps reach their target at once
   });
 }
 
@@ -701,8 +710,8 @@ void SimulatedPci::RunTraffic(std::int64_t now) {
       const auto states = StatusStates(m->Network, m->Application);
       Bytes body = {static_cast<std::uint8_t>(m->Application), 0x00};
       for (std::size_t a = 0; a < 64; a += 4)
-        body.push_back(static_cast<std::uint8_t>(states[a] | states[a + 1] << 2 | states[a + 2] << 4 |
-                                                 states[a + 3] << 6));
+        body.push_back(
+            static_cast<std::uint8_t>(states[a] | states[a + 1] << 2 | states[a + 2] << 4 | states[a + 3] << 6));
       PassUp(at, FrameKind::StatusReport, m->Network, m->Source, body);
       continue;
     }

@@ -154,9 +154,9 @@ class SimulatedPci {
     if (now > lastMs_) lastMs_ = now;
   }
 
-  std::vector<SimUnit> units_;                   // units_[0] is the interface
+  std::vector<SimUnit> units_;                             // units_[0] is the interface
   std::map<int, std::map<int, std::vector<int>>> levels_;  // network -> application -> 256 levels (-1 absent)
-  std::multimap<std::int64_t, std::string> out_;  // due time -> bytes (equal times keep their order)
+  std::multimap<std::int64_t, std::string> out_;           // due time -> bytes (equal times keep their order)
   std::string line_;
   bool lineOverflow_ = false;
   char lastChar_ = 0;  // the last character of an overflowing line may still be its acknowledgement

@@ -121,8 +121,10 @@ std::optional<TrafficMessage> TrafficGenerator::Next(Rng& rng, const std::vector
     case kTrigger:
     case kEnable: {
       int g = PickGroup(rng, src, app);
-      if (rng.Below(2)) c = {0x02, B(g), rng.Byte()};
-      else c = {rng.Below(2) ? B(0x79) : B(0x01), B(g)};
+      if (rng.Below(2))
+        c = {0x02, B(g), rng.Byte()};
+      else
+        c = {rng.Below(2) ? B(0x79) : B(0x01), B(g)};
       break;
     }
     case kHvac: {
@@ -146,14 +148,18 @@ std::optional<TrafficMessage> TrafficGenerator::Next(Rng& rng, const std::vector
       break;
     }
     case kAccess:
-      if (rng.Below(2)) c = {0x22, 0x01, B(1 + rng.Below(8))};  // point closed
-      else c = {0xA5, 0x01, B(1 + rng.Below(8)), B(1 + rng.Below(2)), rng.Byte(), rng.Byte()};  // valid request
+      if (rng.Below(2))
+        c = {0x22, 0x01, B(1 + rng.Below(8))};  // point closed
+      else
+        c = {0xA5, 0x01, B(1 + rng.Below(8)), B(1 + rng.Below(2)), rng.Byte(), rng.Byte()};  // valid request
       break;
     case kClock: {
       std::int64_t t = ((clockSeconds % 86400) + 86400) % 86400;
-      if (rng.Below(2)) c = {0x0D, 0x01, B(static_cast<int>(t / 3600)), B(static_cast<int>(t / 60 % 60)),
-                             B(static_cast<int>(t % 60)), 0xFF};
-      else c = {0x0E, 0x02, 0x07, 0xEA, 0x0C, 0x0B, 0x04};  // Friday 11/12/2026
+      if (rng.Below(2))
+        c = {0x0D, 0x01, B(static_cast<int>(t / 3600)), B(static_cast<int>(t / 60 % 60)), B(static_cast<int>(t % 60)),
+             0xFF};
+      else
+        c = {0x0E, 0x02, 0x07, 0xEA, 0x0C, 0x0B, 0x04};  // Friday 11/12/2026
       break;
     }
     case kTelephony:
@@ -172,8 +178,10 @@ std::optional<TrafficMessage> TrafficGenerator::Next(Rng& rng, const std::vector
     }
     case kAudio: {
       int g = PickGroup(rng, src, app);
-      if (rng.Below(2)) c = {0x02, B(g), rng.Byte()};
-      else c = {rng.Below(2) ? B(0x79) : B(0x01), B(g)};
+      if (rng.Below(2))
+        c = {0x02, B(g), rng.Byte()};
+      else
+        c = {rng.Below(2) ? B(0x79) : B(0x01), B(g)};
       break;
     }
     case kMedia: {
@@ -221,16 +229,18 @@ std::optional<TrafficMessage> TrafficGenerator::Next(Rng& rng, const std::vector
     case kError: {
       static constexpr std::array<int, 4> kCategories = {0xD4, 0xD0, 0x50, 0xDA};
       int severity = rng.Below(4);
-      c = {0x15, B(kCategories[static_cast<std::size_t>(rng.Below(4))]), B(0x20 | severity), B(src.Address),
-           0x00, rng.Byte()};
+      c = {0x15,      B(kCategories[static_cast<std::size_t>(rng.Below(4))]), B(0x20 | severity), B(src.Address), 0x00,
+           rng.Byte()};
       break;
     }
     case kTemperature:
       c = {0x02, B(PickGroup(rng, src, app)), B(72 + rng.Below(30))};  // 18.0 to 25.3 degrees in quarters
       break;
     case kScene:
-      if (rng.Below(2)) c = {0x79, B(rng.Below(16))};
-      else c = {0x3A, B(PickGroup(rng, src, app)), B(rng.Below(8))};
+      if (rng.Below(2))
+        c = {0x79, B(rng.Below(16))};
+      else
+        c = {0x3A, B(PickGroup(rng, src, app)), B(rng.Below(8))};
       break;
     default: break;
   }

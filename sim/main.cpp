@@ -75,10 +75,14 @@ std::string Visible(std::string_view bytes) {
   std::string out;
   for (char ch : bytes) {
     auto c = static_cast<unsigned char>(ch);
-    if (c == 13) out += "<CR>";
-    else if (c == 10) out += "<LF>";
-    else if (c < 32 || c >= 127) out += "<" + std::to_string(c) + ">";
-    else out += ch;
+    if (c == 13)
+      out += "<CR>";
+    else if (c == 10)
+      out += "<LF>";
+    else if (c < 32 || c >= 127)
+      out += "<" + std::to_string(c) + ">";
+    else
+      out += ch;
   }
   return out;
 }
@@ -268,8 +272,8 @@ void Deliver(Transport& t, const Options& o, std::int64_t now) {
     if (o.log) std::cerr << "[" << t.name << "] " << now << " >> " << Visible(out) << "\n";
     t.pending += out;
     if (t.pending.size() > kMaxPending) {
-      if (o.log) std::cerr << "[" << t.name << "] reader too slow: dropping " << t.pending.size() - kMaxPending
-                           << " bytes\n";
+      if (o.log)
+        std::cerr << "[" << t.name << "] reader too slow: dropping " << t.pending.size() - kMaxPending << " bytes\n";
       t.pending.erase(0, t.pending.size() - kMaxPending);
     }
     Flush(t, o);

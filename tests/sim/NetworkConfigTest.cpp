@@ -90,9 +90,10 @@ TEST(NetworkConfig, ErrorsNameFileLineAndKey) {
 }
 
 TEST(NetworkConfig, BridgesThatNeverReachTheLocalNetwork) {
-  const char* loop = "[unit]\naddress = 20\nbridge_to = 1\n"
-                     "[unit]\nnetwork = 2\naddress = 21\nbridge_to = 3\n"
-                     "[unit]\nnetwork = 3\naddress = 22\nbridge_to = 2\n";
+  const char* loop =
+      "[unit]\naddress = 20\nbridge_to = 1\n"
+      "[unit]\nnetwork = 2\naddress = 21\nbridge_to = 3\n"
+      "[unit]\nnetwork = 3\naddress = 22\nbridge_to = 2\n";
   EXPECT_THROW(ParseNetworkIni(loop, "loop.ini"), ConfigError);
 }
 

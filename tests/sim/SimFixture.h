@@ -88,9 +88,9 @@ struct MmiCapture {
       for (int k = 1; k <= count; ++k) {
         int lo = at(p + 2 * k + 2), hi = at(p + 2 * k + 3);
         if (lo < 0 || hi < 0 || j > 255) return;
-        int v = (lo == 0 && hi == 0)                             ? -2
+        int v = (lo == 0 && hi == 0)                           ? -2
                 : (LevelNibble(lo) < 0 || LevelNibble(hi) < 0) ? -1
-                                                                 : LevelNibble(hi) * 16 + LevelNibble(lo);
+                                                               : LevelNibble(hi) * 16 + LevelNibble(lo);
         results[static_cast<std::size_t>(j++)] = v;
       }
       lastIndex = j - 1;

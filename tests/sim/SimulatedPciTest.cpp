@@ -55,12 +55,12 @@ TEST_F(SimTest, Confirmations) {
     const char* command;
     const char* reply;
   };
-  for (auto c : {Case{"\\0538007905g\r", "g."},          // a lighting command
-                 Case{"\\063300210101h\r", "h#"},        // nobody at 33
-                 Case{"\\03330938007905i\r", "i#"},      // no bridge 33
-                 Case{"\\0538007905\r", ""},             // no acknowledgement character, no confirmation
-                 Case{"\\05380079GGj\r", "j!"},          // not hex
-                 Case{"@2101k\r", "k."}}) {              // the interface itself
+  for (auto c : {Case{"\\0538007905g\r", "g."},      // a lighting command
+                 Case{"\\063300210101h\r", "h#"},    // nobody at 33
+                 Case{"\\03330938007905i\r", "i#"},  // no bridge 33
+                 Case{"\\0538007905\r", ""},         // no acknowledgement character, no confirmation
+                 Case{"\\05380079GGj\r", "j!"},      // not hex
+                 Case{"@2101k\r", "k."}}) {          // the interface itself
     auto out = Send(c.command);
     EXPECT_EQ(out.substr(0, std::min<std::size_t>(out.size(), 2)), c.reply) << c.command;
   }
@@ -366,8 +366,10 @@ TEST_F(SimTest, AllMonitorMode) {
   bool sawStatus = false;
   for (const auto& l : Lines(Send("", 2000))) {
     ASSERT_TRUE(IsHexString(l)) << l;
-    if (l.substr(6, 2) == "90") sawStatus = true;
-    else EXPECT_EQ(l.substr(l.size() - 2), "35") << l;
+    if (l.substr(6, 2) == "90")
+      sawStatus = true;
+    else
+      EXPECT_EQ(l.substr(l.size() - 2), "35") << l;
   }
   EXPECT_TRUE(sawStatus);
   Send("~~~\r");
@@ -381,8 +383,7 @@ TEST_F(SimTest, Faults) {
     const char* command;
     const char* output;
   };
-  for (auto c : {Case{Fault::NoAnswer, "~~~\r\\0602002101g\r", ""},
-                 Case{Fault::AckOnly, "~~~\r\\0602002101g\r", "g"},
+  for (auto c : {Case{Fault::NoAnswer, "~~~\r\\0602002101g\r", ""}, Case{Fault::AckOnly, "~~~\r\\0602002101g\r", "g"},
                  Case{Fault::NoBusClock, "\\0602002101g\r", "g%"},
                  Case{Fault::CorruptedTransmission, "\\0538007905g\r", "g$"}}) {
     pci.ClearFaults();
@@ -442,7 +443,8 @@ TEST(SimulatedPciTraffic, RepeatableAndOfEveryApplication) {
     apps.insert(l.substr(4, 2));
   }
   EXPECT_GT(lines, 1500);
-  for (const char* app : {"38", "39", "CA", "CB", "AC", "D0", "D5", "DF", "E0", "E4", "CD", "C0", "AD", "CE", "19", "C9"})
+  for (const char* app :
+       {"38", "39", "CA", "CB", "AC", "D0", "D5", "DF", "E0", "E4", "CD", "C0", "AD", "CE", "19", "C9"})
     EXPECT_TRUE(apps.count(app)) << app;
 }
 
