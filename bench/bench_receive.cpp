@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "../tests/fuzz/support_free_host.h"
 #include "link/MonitorPort.h"
 #include "link/Traffic.h"
 #include "shell/Session.h"
-#include "../tests/fuzz/support_free_host.h"
 
 namespace {
 
@@ -31,10 +31,20 @@ class CountingMonitor : public zelvo::MonitorPort {
 
 std::string RecordedStream() {
   const char* messages[] = {
-      "050C3800790539\r\n", "050C38000A0580790679070539\r\n", "h.", "860C0C00A3300051\r\n",
-      "050CAC000905010203040506\r\n", "050CCE00050102030405AB\r\n", "050CDF000D010203040506070809\r\n",
-      "050CE4000E010203040506AA\r\n", "050CD0000D01020304AA\r\n", "050CCD000905FF0102\r\n",
-      "050CC0000901020304AA\r\n", "050C1900020520AA\r\n", "g#", "D83800FF00AA55AA\r\n",
+      "050C3800790539\r\n",
+      "050C38000A0580790679070539\r\n",
+      "h.",
+      "860C0C00A3300051\r\n",
+      "050CAC000905010203040506\r\n",
+      "050CCE00050102030405AB\r\n",
+      "050CDF000D010203040506070809\r\n",
+      "050CE4000E010203040506AA\r\n",
+      "050CD0000D01020304AA\r\n",
+      "050CCD000905FF0102\r\n",
+      "050CC0000901020304AA\r\n",
+      "050C1900020520AA\r\n",
+      "g#",
+      "D83800FF00AA55AA\r\n",
   };
   std::string stream;
   for (const char* m : messages) stream += m;
@@ -62,7 +72,8 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   long delivered = 0;
   while (delivered < total) {
-    for (std::size_t p = 0; p < stream.size(); p += 512) traffic.ProcessReceivedText(std::string_view(stream).substr(p, 512));
+    for (std::size_t p = 0; p < stream.size(); p += 512)
+      traffic.ProcessReceivedText(std::string_view(stream).substr(p, 512));
     delivered += perStream;
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
