@@ -26,16 +26,14 @@ bool OpenSerial(QSerialPort& port, const std::string& name, const SerialLine& li
   port.setStopBits(line.StopBits);
   // XON/XOFF stays off in both directions whatever the setup chose: the
   // interface expects no software flow control.
-  port.setFlowControl(line.FlowControl == QSerialPort::SoftwareControl ? QSerialPort::NoFlowControl
-                                                                        : line.FlowControl);
+  port.setFlowControl(line.FlowControl == QSerialPort::SoftwareControl ? QSerialPort::NoFlowControl : line.FlowControl);
   SetControlLines(port, dtr);
   return true;
 }
 
 }  // namespace
 
-QtLink::QtLink(Traffic& traffic, Host& host, LinkFlags& flags,
-               std::function<void(const std::function<void()>&)> guard)
+QtLink::QtLink(Traffic& traffic, Host& host, LinkFlags& flags, std::function<void(const std::function<void()>&)> guard)
     : traffic_(traffic), host_(host), flags_(flags), guard_(std::move(guard)) {
   connect(&serial_, &QSerialPort::readyRead, this, [this] { Receive(serial_); });
   connect(&socket_, &QTcpSocket::readyRead, this, [this] { Receive(socket_); });
@@ -65,7 +63,8 @@ bool QtLink::CommsOpen(const LinkSettings& s) {
     socketWasConnected_ = false;
     socket_.connectToHost(QString::fromStdString(s.IPAddress), static_cast<quint16>(s.Port));
     socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    const bool open = WaitForSocketOpen(host_, flags_, [this] { return socket_.state() == QAbstractSocket::ConnectedState; });
+    const bool open =
+        WaitForSocketOpen(host_, flags_, [this] { return socket_.state() == QAbstractSocket::ConnectedState; });
     if (!open) socket_.abort();  // stop a connection attempt still under way
     return open;
   }
@@ -83,7 +82,10 @@ void QtLink::Receive(QIODevice& device) {
   // Everything waiting, each byte as the character of the same code.
   const QByteArray data = device.readAll();
   if (data.isEmpty()) return;
-  guard_([&] { traffic_.ProcessReceivedText(std::string_view(data.constData(), static_cast<std::size_t>(data.size()))); });
+  receivedBytes_ += data.size();
+  receivedMessages_ += data.count('\r');
+  guard_(
+      [&] { traffic_.ProcessReceivedText(std::string_view(data.constData(), static_cast<std::size_t>(data.size()))); });
   emit received();
 }
 

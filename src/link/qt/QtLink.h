@@ -38,6 +38,11 @@ class QtLink : public QObject, public Link {
   void SetSerialLine(const SerialLine& line) { line_ = line; }
   const SerialLine& GetSerialLine() const { return line_; }
 
+  // Counters for the load check: bytes received, and carriage returns
+  // (each ends one message of the interface).
+  qint64 ReceivedBytes() const { return receivedBytes_; }
+  qint64 ReceivedMessages() const { return receivedMessages_; }
+
   QTcpSocket& Socket() { return socket_; }
   QSerialPort& Serial() { return serial_; }
 
@@ -60,6 +65,8 @@ class QtLink : public QObject, public Link {
   QTcpSocket socket_;
   SerialLine line_;
   int type_ = 0;
+  qint64 receivedBytes_ = 0;
+  qint64 receivedMessages_ = 0;
   bool socketWasConnected_ = false;
 };
 

@@ -29,16 +29,19 @@ SerialSetupDialog::SerialSetupDialog(const QString& portName, const SerialLine& 
   QList<QPair<QString, int>> rates;
   for (int r : {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200}) rates.append({QString::number(r), r});
   baud_ = Choice(rates, line.BaudRate);
-  dataBits_ = Choice({{"5", QSerialPort::Data5}, {"6", QSerialPort::Data6}, {"7", QSerialPort::Data7},
-                      {"8", QSerialPort::Data8}},
-                     line.DataBits);
-  parity_ = Choice({{"None", QSerialPort::NoParity}, {"Even", QSerialPort::EvenParity},
-                    {"Odd", QSerialPort::OddParity}, {"Mark", QSerialPort::MarkParity},
+  dataBits_ = Choice(
+      {{"5", QSerialPort::Data5}, {"6", QSerialPort::Data6}, {"7", QSerialPort::Data7}, {"8", QSerialPort::Data8}},
+      line.DataBits);
+  parity_ = Choice({{"None", QSerialPort::NoParity},
+                    {"Even", QSerialPort::EvenParity},
+                    {"Odd", QSerialPort::OddParity},
+                    {"Mark", QSerialPort::MarkParity},
                     {"Space", QSerialPort::SpaceParity}},
                    line.Parity);
   stopBits_ = Choice({{"1", QSerialPort::OneStop}, {"1.5", QSerialPort::OneAndHalfStop}, {"2", QSerialPort::TwoStop}},
                      line.StopBits);
-  flow_ = Choice({{"None", QSerialPort::NoFlowControl}, {"Hardware", QSerialPort::HardwareControl},
+  flow_ = Choice({{"None", QSerialPort::NoFlowControl},
+                  {"Hardware", QSerialPort::HardwareControl},
                   {"XON/XOFF", QSerialPort::SoftwareControl}},
                  line.FlowControl);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

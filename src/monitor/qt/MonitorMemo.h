@@ -7,7 +7,7 @@
 #include <QTextCharFormat>
 #include <array>
 
-#include "monitor/MonitorDisplay.h"
+#include "monitor/qt/MonitorApi.h"
 
 namespace zelvo {
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -16,8 +17,8 @@
 #include "shell/Caption.h"
 #include "shell/EnableRules.h"
 #include "shell/Tabs.h"
+#include "shell/qt/DocumentViewer.h"
 #include "shell/qt/QtHost.h"
-#include "shell/qt/WhatsNewForm.h"
 #include "zelvo/Version.h"
 
 namespace zelvo {
@@ -34,6 +35,8 @@ TMainForm::TMainForm(QtHost& host, SettingsStore& store, CommandLine commandLine
   // The windows made at start, after the main window.
   optionsForm_ = new TOptionsForm(settings_, this);
   whatsNewForm_ = new TWhatsNewForm(store_, this);
+  connect(optionsForm_, &TOptionsForm::serialSetupRequested, this, &TMainForm::OptionsSerialSetup);
+  connect(optionsForm_, &QDialog::accepted, this, [this] { Guard([this] { ApplyProgramOptions(optionsLinkOpen_); }); });
 }
 
 TMainForm::~TMainForm() {
@@ -51,7 +54,8 @@ void TMainForm::FormCreate() {
   BuildPanes();
   BuildTabs();
   HideAtStart();
-  connect(link_, &QtLink::socketError, this, [this] { Guard([this] { CommsClientSocketError(host_, *this, linkFlags_); }); });
+  connect(link_, &QtLink::socketError, this,
+          [this] { Guard([this] { CommsClientSocketError(host_, *this, linkFlags_); }); });
   connect(link_, &QtLink::received, this, &TMainForm::RefreshErrorHistory);
   StartupTimer.setSingleShot(true);
   connect(&StartupTimer, &QTimer::timeout, this, &TMainForm::StartupTimerTimer);
@@ -226,9 +230,12 @@ void TMainForm::ApplyMonitorOptions() {
   o.CombineLists = settings_.CombineLists;
   o.WordWrap = settings_.WordWrap;
   const std::pair<const char*, bool> ticks[] = {
-      {"Show ASCII", settings_.ShowASCII},         {"Show Decoded Message", settings_.ShowDecodedMessage},
-      {"Hexadecimal Numbers", settings_.HexNumbers}, {"Word Wrap", settings_.WordWrap},
-      {"Show Time", settings_.ShowTime},           {"Use Acknowledgement Characters", settings_.AckChar},
+      {"Show ASCII", settings_.ShowASCII},
+      {"Show Decoded Message", settings_.ShowDecodedMessage},
+      {"Hexadecimal Numbers", settings_.HexNumbers},
+      {"Word Wrap", settings_.WordWrap},
+      {"Show Time", settings_.ShowTime},
+      {"Use Acknowledgement Characters", settings_.AckChar},
   };
   for (const auto& [caption, on] : ticks) Action(caption)->setChecked(on);
 }

@@ -12,7 +12,7 @@
 
 #include "link/Connect.h"
 #include "link/Traffic.h"
-#include "monitor/Monitor.h"
+#include "monitor/qt/MonitorApi.h"
 #include "shell/CommandLine.h"
 #include "shell/ProgramSettings.h"
 #include "shell/Session.h"
@@ -22,6 +22,7 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QTabWidget;
 class QToolButton;
@@ -79,6 +80,10 @@ class TMainForm : public QMainWindow, private Connector {
   void ZelvoCommentMenuItemClick();
   void FontPopupOnClick();
   void OptionsProgramOptionsItemClick();
+  // "Program Options" OK: takes the dialog's values and applies them.
+  void ApplyProgramOptions(bool linkWasOpen);
+  // "Setup" in "Program Options": the serial line for this run.
+  void OptionsSerialSetup(const QString& port);
   void OptionsLogCommandsItemClick();
   void GetPciDataClick(bool fromButtonOrMenu);
   void TabItemClick(int position);
@@ -125,8 +130,7 @@ class TMainForm : public QMainWindow, private Connector {
   void BuildPanes();
   void BuildTabs();
   void HideAtStart();
-  QAction* AddAction(QMenu* menu, const std::string& caption, std::function<void()> handler,
-                     bool checkable = false);
+  QAction* AddAction(QMenu* menu, const std::string& caption, std::function<void()> handler, bool checkable = false);
   void ApplyMonitorOptions();
   LinkSettings CurrentLinkSettings() const;
 
@@ -142,6 +146,7 @@ class TMainForm : public QMainWindow, private Connector {
   QtLink* link_ = nullptr;
   TOptionsForm* optionsForm_ = nullptr;
   TWhatsNewForm* whatsNewForm_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
   std::map<std::string, QAction*> actions_;
   std::vector<QAction*> tabItems_;
   std::map<int, std::vector<QWidget*>> tabPages_;
@@ -149,6 +154,7 @@ class TMainForm : public QMainWindow, private Connector {
   bool destroyed_ = false;
   bool startupConnect_ = false;
   bool connecting_ = false;
+  bool optionsLinkOpen_ = false;
   bool connectedMark_ = false;  // "Connect to Zelvo" is ticked: connected
 };
 

@@ -44,7 +44,8 @@ void TMainForm::BuildMenus() {
   AddAction(file, "E&xit", [this] { close(); });
 
   QMenu* bus = menuBar()->addMenu(QStringLiteral("&Zelvo"));
-  AddAction(bus, "Connect to Zelvo", [this] { ZelvoConnecttoZelvoItemClick(); }, true)
+  AddAction(
+      bus, "Connect to Zelvo", [this] { ZelvoConnecttoZelvoItemClick(); }, true)
       ->setObjectName(QStringLiteral("ZelvoConnecttoZelvoItem"));
   AddAction(bus, "Repair PCI with bad Baud Rate", [this] { SBRepairSerialButtonClick(); });
   bus->addSeparator();
@@ -65,8 +66,9 @@ void TMainForm::BuildMenus() {
   AddAction(bus, "Traffic Analyser", nullptr);
   bus->addSeparator();
   AddAction(bus, "Insert Comment", [this] { ZelvoCommentMenuItemClick(); });
-  AddAction(bus, "Interpret Command...", [this] { ZelvoInterpretCommand(session_.Decoder, host_); })
-      ->setObjectName(QStringLiteral("ZelvoInterpretCommand"));
+  AddAction(bus, "Interpret Command...", [this] {
+    ZelvoInterpretCommand(session_.Decoder, host_);
+  })->setObjectName(QStringLiteral("ZelvoInterpretCommand"));
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   auto toggle = [this](bool ProgramSettings::*field) {
@@ -77,28 +79,36 @@ void TMainForm::BuildMenus() {
   };
   AddAction(options, "Show ASCII", toggle(&ProgramSettings::ShowASCII), true);
   AddAction(options, "Show Decoded Message", toggle(&ProgramSettings::ShowDecodedMessage), true);
-  AddAction(options, "Hexadecimal Numbers", [this] { SetHexNumbers(!settings_.HexNumbers); }, true);
-  AddAction(options, "Word Wrap", [this] {
-    settings_.WordWrap = !settings_.WordWrap;
-    ApplyMonitorOptions();
-    UpdateWordWrap();
-  }, true);
+  AddAction(
+      options, "Hexadecimal Numbers", [this] { SetHexNumbers(!settings_.HexNumbers); }, true);
+  AddAction(
+      options, "Word Wrap",
+      [this] {
+        settings_.WordWrap = !settings_.WordWrap;
+        ApplyMonitorOptions();
+        UpdateWordWrap();
+      },
+      true);
   AddAction(options, "Show Time", toggle(&ProgramSettings::ShowTime), true);
   AddAction(options, "Use Acknowledgement Characters", toggle(&ProgramSettings::AckChar), true);
-  AddAction(options, "Always on top", [this] {
-    const bool on = Action("Always on top")->isChecked();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    show();
-  }, true);
+  AddAction(
+      options, "Always on top",
+      [this] {
+        const bool on = Action("Always on top")->isChecked();
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        show();
+      },
+      true);
   options->addSeparator();
-  AddAction(options, "Log Commands", [this] { OptionsLogCommandsItemClick(); }, true)
+  AddAction(
+      options, "Log Commands", [this] { OptionsLogCommandsItemClick(); }, true)
       ->setObjectName(QStringLiteral("OptionsLogCommandsItem"));
   AddAction(options, "Clear Lists", [this] { SBClearSpeedButtonClick(); });
   QMenu* showTabs = options->addMenu(QStringLiteral("Show Tabs"));
   for (const TabInfo& tab : TabList()) {
     const int position = tab.Index;
-    QAction* item = AddAction(showTabs, "Show Tabs/" + std::string(tab.MenuCaption),
-                              [this, position] { TabItemClick(position); }, true);
+    QAction* item = AddAction(
+        showTabs, "Show Tabs/" + std::string(tab.MenuCaption), [this, position] { TabItemClick(position); }, true);
     item->setText(QString::fromUtf8(tab.MenuCaption.data(), static_cast<qsizetype>(tab.MenuCaption.size())));
     tabItems_.push_back(item);
   }
@@ -249,7 +259,8 @@ void TMainForm::BuildTabs() {
 void TMainForm::HideAtStart() {
   for (std::string_view caption : HiddenAtStart())
     if (QAction* a = Action(std::string(caption))) a->setVisible(false);
-  for (const char* name : {"SBNewSpeedButton", "SBOpenSpeedButton", "SBSaveSpeedButton"}) Action(name)->setVisible(false);
+  for (const char* name : {"SBNewSpeedButton", "SBOpenSpeedButton", "SBSaveSpeedButton"})
+    Action(name)->setVisible(false);
   for (const TabInfo& tab : TabList())
     if (tab.HiddenAtStart) tabItems_[static_cast<std::size_t>(tab.Index)]->setVisible(false);
 }

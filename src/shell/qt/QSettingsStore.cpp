@@ -13,7 +13,8 @@ QString Path(std::string_view section, std::string_view key) {
 }  // namespace
 
 QSettingsStore::QSettingsStore()
-    : settings_(QSettings::UserScope, QStringLiteral("Tervane Integrated Systems"), QStringLiteral("Zelvo Diagnostic")) {}
+    : settings_(QSettings::UserScope, QStringLiteral("Tervane Integrated Systems"),
+                QStringLiteral("Zelvo Diagnostic")) {}
 
 std::string QSettingsStore::ReadString(std::string_view section, std::string_view key, std::string_view def) {
   const QVariant v = settings_.value(Path(section, key));

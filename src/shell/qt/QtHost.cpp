@@ -120,12 +120,10 @@ std::optional<std::string> QtHost::NextInput() {
   return v;
 }
 
-std::optional<std::string> QtHost::InputBox(std::string_view title, std::string_view prompt,
-                                            std::string_view initial) {
+std::optional<std::string> QtHost::InputBox(std::string_view title, std::string_view prompt, std::string_view initial) {
   if (testMode_) return NextInput();
   bool ok = false;
-  const QString text =
-      QInputDialog::getText(DialogParent(), Q(title), Q(prompt), QLineEdit::Normal, Q(initial), &ok);
+  const QString text = QInputDialog::getText(DialogParent(), Q(title), Q(prompt), QLineEdit::Normal, Q(initial), &ok);
   if (!ok) return std::nullopt;
   return text.toStdString();
 }
