@@ -7,7 +7,7 @@
 #include <QTextCharFormat>
 #include <array>
 
-#include "monitor/qt/MonitorApi.h"
+#include "monitor/Monitor.h"
 
 namespace zelvo {
 

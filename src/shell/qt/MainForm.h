@@ -12,7 +12,7 @@
 
 #include "link/Connect.h"
 #include "link/Traffic.h"
-#include "monitor/qt/MonitorApi.h"
+#include "monitor/Monitor.h"
 #include "shell/CommandLine.h"
 #include "shell/ProgramSettings.h"
 #include "shell/Session.h"
