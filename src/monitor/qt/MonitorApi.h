@@ -1,4 +1,0 @@
-#pragma once
-// The monitor model as the window uses it.
-
-#include "monitor/Monitor.h"
