@@ -39,7 +39,7 @@ void MonitorMemo::InsertLine(const MonitorLine& line) {
   cursor.movePosition(QTextCursor::End);
   if (lines_ > 0) cursor.insertBlock();
   for (const ColourRun& run : line.Runs) {
-    const QString text = QString::fromLatin1(line.Text.data() + run.Start, static_cast<qsizetype>(run.Length));
+    const QString text = QString::fromUtf8(line.Text.data() + run.Start, static_cast<qsizetype>(run.Length));
     cursor.insertText(text, formats_[static_cast<std::size_t>(run.Colour)]);
   }
   ++lines_;

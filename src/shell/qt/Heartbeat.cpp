@@ -41,12 +41,18 @@ Heartbeat::Heartbeat(TMainForm& form) : form_(form), file_(qEnvironmentVariable(
   clock_.start();
   beat_.start(kBeatMs);
   sample_.start(1000);
+  // ZELVO_HEARTBEAT_SECONDS: close the window after that long (a normal
+  // exit, so settings and logs are closed as after a user's close).
+  const int seconds = qEnvironmentVariableIntValue("ZELVO_HEARTBEAT_SECONDS");
+  if (seconds > 0) QTimer::singleShot(seconds * 1000, &form_, [this] { form_.close(); });
 }
 
 void Heartbeat::Beat() {
   const qint64 now = clock_.elapsed();
   if (last_ != 0) lateness_.push_back(std::max<qint64>(0, now - last_ - kBeatMs));
   last_ = now;
+  // Messages from here on must all reach the command log.
+  if (messagesAtLogStart_ < 0 && form_.Monitor().Log.Enabled) messagesAtLogStart_ = form_.Link().ReceivedMessages();
 }
 
 void Heartbeat::Sample() {
@@ -74,7 +80,9 @@ void Heartbeat::Finish() {
     << "transmit_pane_lines_max " << maxTransmitLines_ << "\n"
     << "receive_pane_lines_max " << maxReceiveLines_ << "\n"
     << "received_bytes " << form_.Link().ReceivedBytes() << "\n"
-    << "received_messages " << form_.Link().ReceivedMessages() << "\n";
+    << "received_messages " << form_.Link().ReceivedMessages() << "\n"
+    << "received_messages_while_logging "
+    << (messagesAtLogStart_ < 0 ? 0 : form_.Link().ReceivedMessages() - messagesAtLogStart_) << "\n";
 }
 
 }  // namespace zelvo

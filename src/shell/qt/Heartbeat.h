@@ -3,6 +3,7 @@
 // measures how late the event loop runs it and, with the panes' line counts,
 // the command log's lines and the resident memory, writes the figures to
 // that file at exit. Off (no timer at all) without the variable.
+// ZELVO_HEARTBEAT_SECONDS closes the window after that many seconds.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -35,6 +36,7 @@ class Heartbeat : public QObject {
   int maxTransmitLines_ = 0;
   int maxReceiveLines_ = 0;
   bool finished_ = false;
+  qint64 messagesAtLogStart_ = -1;
 };
 
 }  // namespace zelvo

@@ -247,7 +247,7 @@ void TMainForm::RefreshErrorHistory() {
     same = ErrorHistoryListBox->item(i)->text().toStdString() == history[static_cast<std::size_t>(i)];
   if (same) return;
   ErrorHistoryListBox->clear();
-  for (const std::string& line : history) ErrorHistoryListBox->addItem(QString::fromLatin1(line.c_str()));
+  for (const std::string& line : history) ErrorHistoryListBox->addItem(QString::fromStdString(line));
 }
 
 QAction* TMainForm::Action(const std::string& caption) const {

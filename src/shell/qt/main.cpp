@@ -1,6 +1,7 @@
 // zelvo-diagnostic: the desktop program.
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -30,6 +31,15 @@ int main(int argc, char** argv) {
   // Load check: ZELVO_HEARTBEAT=<file> measures the event loop's lateness.
   zelvo::Heartbeat heartbeat(form);
   form.show();
+  // ZELVO_SCREENSHOT=<file.png>[:<ms>]: saves a picture of the window after
+  // ms (default 8000) milliseconds, for the documentation.
+  const QString shot = qEnvironmentVariable("ZELVO_SCREENSHOT");
+  if (!shot.isEmpty()) {
+    const int colon = shot.lastIndexOf(QLatin1Char(':'));
+    const QString file = colon > 0 ? shot.left(colon) : shot;
+    const int ms = colon > 0 ? shot.mid(colon + 1).toInt() : 8000;
+    QTimer::singleShot(ms, &form, [&form, file] { form.grab().save(file); });
+  }
   const int rc = app.exec();
   heartbeat.Finish();
   return rc;
