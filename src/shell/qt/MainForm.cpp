@@ -41,7 +41,13 @@ TMainForm::TMainForm(QtHost& host, SettingsStore& store, CommandLine commandLine
 
 TMainForm::~TMainForm() {
   FormDestroy();
+  // The link and the panes are child widgets, deleted after the members they
+  // refer to: detach them while those still exist.
   traffic_->SetLink(nullptr);
+  delete link_;
+  link_ = nullptr;
+  monitorState_.Display.TransmitMemo.SetListener(nullptr);
+  monitorState_.Display.ReceiveMemo.SetListener(nullptr);
 }
 
 void TMainForm::Guard(const std::function<void()>& f) { Guarded(host_, f); }
