@@ -1,27 +1,18 @@
 #pragma once
-// The widgets' test bench: a session on a fake host with a virtual clock,
-// either on a fake link that records what is written (TrafficBench), or on
-// a simulated interface in-process (SimBench) that answers as a real one.
+// The widgets' bench on a simulated interface: the shared SimBench with a
+// network of the test's choosing, a settle step and the written lines.
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "sim/SimulatedPci.h"
-#include "support/TrafficBench.h"
+#include "support/SimBench.h"
 
 namespace zelvo::test {
 
-class SimBench : public TrafficBench {
+class GuiSimBench : public SimBench {
  public:
-  SimBench() : SimBench(sim::DefaultNetwork()) {}
-  explicit SimBench(const sim::NetworkConfig& config) : pci(config) {
-    link.onWrite = [this](const std::string& w) { pci.Receive(w, host.clockMs); };
-    host.onPump = [this] {
-      const std::string out = pci.TakeOutput(host.clockMs);
-      if (!out.empty()) traffic.ProcessReceivedText(out);
-    };
-  }
+  GuiSimBench() = default;
+  explicit GuiSimBench(const sim::NetworkConfig& config) { pci = sim::SimulatedPci(config); }
   // Lets `ms` pass with the queue running, so every reply due has arrived.
   void Settle(int ms = 300) {
     for (int waited = 0; waited < ms; waited += 100) {
@@ -35,8 +26,6 @@ class SimBench : public TrafficBench {
     link.written.clear();
     return w;
   }
-
-  sim::SimulatedPci pci;
 };
 
 inline sim::NetworkConfig NetworkWithPciVersion(const std::string& version) {

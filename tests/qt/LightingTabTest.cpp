@@ -265,7 +265,7 @@ TEST_F(LightingTabTest, DescriptionForAUserButton) {
 }
 
 TEST(LightingTabOnSimulator, GroupLevelsFollowTheCommands) {
-  test::SimBench b;
+  test::GuiSimBench b;
   bool warning = true;
   LightingTab tab(b.traffic, warning);
   tab.LightingOnRadioButton->setChecked(true);

@@ -28,7 +28,7 @@ class ModeFormTest : public ::testing::Test {
   void Connect(const std::string& version, int options3 = 0) {
     auto config = test::NetworkWithPciVersion(version);
     config.Pci.Options3 = options3;
-    b = std::make_unique<test::SimBench>(config);
+    b = std::make_unique<test::GuiSimBench>(config);
     SetDefaultMode(b->traffic);
     GetPCIModel(b->traffic);
     b->Settle();
@@ -41,7 +41,7 @@ class ModeFormTest : public ::testing::Test {
     });
   }
 
-  std::unique_ptr<test::SimBench> b;
+  std::unique_ptr<test::GuiSimBench> b;
 };
 
 TEST_F(ModeFormTest, Version400LocalEnablesEverythingAndWritesOnlyChanges) {
