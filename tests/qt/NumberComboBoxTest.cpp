@@ -11,6 +11,7 @@
 
 #include "builders/qt/LightingTab.h"
 #include "shell/Session.h"
+#include "shell/qt/FloatingEdit.h"
 #include "shell/qt/NumberComboRegistry.h"
 #include "support/TrafficBench.h"
 
@@ -149,6 +150,30 @@ TEST_F(NumberComboTest, DropDownAsWideAsTheLongestItem) {
   EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(Qt::red));
   ShowDataEntryMode(label, false);
   EXPECT_EQ(label.text(), "Data Entry Mode: DECIMAL");
+}
+
+TEST_F(NumberComboTest, FloatingEditsCheckTheirRangeWhenLeft) {
+  QLocale::setDefault(QLocale::c());
+  FloatingEdit temperature(b.host, FloatingEditKind::HvacTemperature, "20.0");
+  EXPECT_EQ(temperature.Value(), 20.0);
+  QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(&temperature, &tab);
+  EXPECT_TRUE(b.host.messages.empty());
+  temperature.setText("127.5");
+  QApplication::sendEvent(&temperature, &tab);
+  ASSERT_EQ(b.host.messages.size(), 1u);
+  EXPECT_EQ(b.host.messages[0].Text, "Temperature must be in the range -128.0 to +127.0 degrees C");
+  temperature.setText("warm");
+  EXPECT_FALSE(temperature.CheckFloatingEdit());
+  EXPECT_EQ(b.host.messages.back().Text, "Invalid floating point number ");
+
+  // The user's locale decides the decimal separator.
+  QLocale::setDefault(QLocale(QLocale::German));
+  FloatingEdit number(b.host, FloatingEditKind::ShortInfoNumber, "3276,79");
+  EXPECT_TRUE(number.CheckFloatingEdit());
+  number.setText("3276,8");
+  EXPECT_FALSE(number.CheckFloatingEdit());
+  QLocale::setDefault(QLocale::system());
 }
 
 }  // namespace
