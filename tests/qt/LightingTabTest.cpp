@@ -39,6 +39,7 @@ TEST_F(LightingTabTest, ControlsStartWithTheirDefaults) {
   for (auto* radio : tab.LightingLearnRadioButtons) EXPECT_TRUE(radio->isHidden());
   EXPECT_FALSE(tab.LightingRunTimer.isActive());
   EXPECT_EQ(tab.LightingRunTimer.interval(), 1000);
+  EXPECT_EQ(tab.findChild<QPushButton*>("LightingSendButton"), tab.LightingSendButton);
 
   tab.ShowHiddenControls();
   EXPECT_FALSE(tab.LightingRandomCheckBox->isHidden());

@@ -41,6 +41,7 @@ LightingTab::LightingTab(Traffic& traffic, bool& showApplicationWarning, QWidget
       showApplicationWarning_(showApplicationWarning),
       generator_(std::random_device{}()) {
   random_ = [this](int n) { return n > 0 ? std::uniform_int_distribution<int>(0, n - 1)(generator_) : 0; };
+  setObjectName(QStringLiteral("LightingTab"));
   BuildControls();
 }
 
@@ -152,6 +153,35 @@ void LightingTab::BuildControls() {
   top->addLayout(side);
 
   LightingRunTimer.setInterval(run_.IntervalMs);
+  // The system's control names, so a window can find them by name.
+  for (auto [w, name] : std::initializer_list<std::pair<QObject*, const char*>>{
+           {LightingAppComboBox, "LightingAppComboBox"},
+           {LightingGroupComboBox, "LightingGroupComboBox"},
+           {LightingRampRadioButton, "LightingRampRadioButton"},
+           {LightingOnRadioButton, "LightingOnRadioButton"},
+           {LightingOffRadioButton, "LightingOffRadioButton"},
+           {LightingLevelComboBox, "LightingLevelComboBox"},
+           {LightingLevelRadioGroup, "LightingLevelRadioGroup"},
+           {LightingRampRateComboBox, "LightingRampRateComboBox"},
+           {LightingToggleCheckBox, "LightingToggleCheckBox"},
+           {LightingToggleSpeedComboBox, "LightingToggleSpeedComboBox"},
+           {LightingAllOnButton, "LightingAllOnButton"},
+           {LightingAllOffButton, "LightingAllOffButton"},
+           {LightingSendButton, "LightingSendButton"},
+           {LightingTerminateRampButton, "LightingTerminateRampButton"},
+           {LightingRandomCheckBox, "LightingRandomCheckBox"},
+           {LightingDestinationGroupBox, "LightingDestinationGroupBox"},
+           {LightingCommandGroupBox, "LightingCommandGroupBox"},
+           {LightingRandomPanel, "LightingRandomPanel"},
+           {LightingSpeedComboBox, "LightingSpeedComboBox"},
+           {LightingCommandTypeComboBox, "LightingCommandTypeComboBox"},
+           {LightingRandomAppComboBox1, "LightingRandomAppComboBox1"},
+           {LightingRandomAppComboBox2, "LightingRandomAppComboBox2"},
+           {LightingRandomGAComboBox1, "LightingRandomGAComboBox1"},
+           {LightingRandomGAComboBox2, "LightingRandomGAComboBox2"},
+           {LightingRandomRunCheckBox, "LightingRandomRunCheckBox"},
+       })
+    w->setObjectName(QString::fromLatin1(name));
 
   connect(LightingSendButton, &QPushButton::clicked, this, &LightingTab::LightingSendButtonClick);
   connect(LightingTerminateRampButton, &QPushButton::clicked, this, &LightingTab::LightingTerminateRampButtonClick);

@@ -18,6 +18,16 @@ ControlButtons::ControlButtons(Traffic& traffic, QWidget* parent) : QWidget(pare
   SetModeButton = new QPushButton(tr("Set Mode"), this);
   for (auto* b : {BasicModeButton, SmartModeButton, DefaultModeButton, PCIDataButton, SetModeButton})
     layout->addWidget(b);
+  // The system's control names, so a window can find them by name.
+  for (auto [w, name] : std::initializer_list<std::pair<QObject*, const char*>>{
+           {BasicModeButton, "BasicModeButton"},
+           {SmartModeButton, "SmartModeButton"},
+           {DefaultModeButton, "DefaultModeButton"},
+           {PCIDataButton, "PCIDataButton"},
+           {SetModeButton, "SetModeButton"},
+       })
+    w->setObjectName(QString::fromLatin1(name));
+
   connect(BasicModeButton, &QPushButton::clicked, this, &ControlButtons::BasicModeButtonClick);
   connect(SmartModeButton, &QPushButton::clicked, this, &ControlButtons::SmartModeButtonClick);
   connect(DefaultModeButton, &QPushButton::clicked, this, &ControlButtons::DefaultModeButtonClick);

@@ -48,6 +48,7 @@ void ResetBox(QCheckBox* box, bool ticked) {
 }  // namespace
 
 TModeForm::TModeForm(Traffic& traffic, QWidget* parent) : QDialog(parent), traffic_(traffic) {
+  setObjectName(QStringLiteral("ModeForm"));
   setWindowTitle(tr("Set PC Interface Mode"));
   BuildControls();
 }
@@ -128,6 +129,34 @@ void TModeForm::BuildControls() {
   buttons->addStretch();
   for (auto* b : {OKButton, CancelButton, HelpButton}) buttons->addWidget(b);
   top->addLayout(buttons);
+
+  // The system's control names, so a window can find them by name.
+  for (auto [w, name] : std::initializer_list<std::pair<QObject*, const char*>>{
+           {Options1GroupBox, "Options1GroupBox"},
+           {PowerUpGroupBox, "PowerUpGroupBox"},
+           {Options2GroupBox, "Options2GroupBox"},
+           {Options3GroupBox, "Options3GroupBox"},
+           {MonitorGroupBox, "MonitorGroupBox"},
+           {Options1ResetButton, "Options1ResetButton"},
+           {PowerUpResetButton, "PowerUpResetButton"},
+           {Options2ResetButton, "Options2ResetButton"},
+           {Options3ResetButton, "Options3ResetButton"},
+           {ClockGenCheckBox, "ClockGenCheckBox"},
+           {BurdenCheckBox, "BurdenCheckBox"},
+           {PCNCheckBox, "PCNCheckBox"},
+           {LocalSALCheckBox, "LocalSALCheckBox"},
+           {PUNCheckBox, "PUNCheckBox"},
+           {EXSTATCheckBox, "EXSTATCheckBox"},
+           {MonitorAddress1ComboBox, "MonitorAddress1ComboBox"},
+           {MonitorAddress2ComboBox, "MonitorAddress2ComboBox"},
+           {AllMonitorCheckBox, "AllMonitorCheckBox"},
+           {VersionLabel, "VersionLabel"},
+           {OtherPCILabel, "OtherPCILabel"},
+           {OKButton, "OKButton"},
+           {CancelButton, "CancelButton"},
+           {HelpButton, "HelpButton"},
+       })
+    w->setObjectName(QString::fromLatin1(name));
 
   connect(OKButton, &QPushButton::clicked, this, &TModeForm::OKButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -33,6 +33,7 @@ QTableWidgetItem* Cell(QTableWidget* grid, int row, int column) {
 }  // namespace
 
 TFilterForm::TFilterForm(bool hexNumbers, QWidget* parent) : QDialog(parent), hex_(hexNumbers) {
+  setObjectName(QStringLiteral("FilterForm"));
   setWindowTitle(QString::fromUtf8(filtermodel::kFilterFormCaption));
   BuildControls();
   ShowModel();
@@ -80,6 +81,23 @@ void TFilterForm::BuildControls() {
   HelpButton = new QPushButton(tr("&Help"), this);
   for (auto* b : {ClearButton, OKButton, CancelButton, HelpButton}) buttons->addWidget(b);
   top->addLayout(buttons);
+
+  // The system's control names, so a window can find them by name.
+  for (auto [w, name] : std::initializer_list<std::pair<QObject*, const char*>>{
+           {NetworkLabel, "NetworkLabel"},
+           {NetworkEdit, "NetworkEdit"},
+           {AddressLabel, "AddressLabel"},
+           {AddressEdit, "AddressEdit"},
+           {AppGroupStringGrid, "AppGroupStringGrid"},
+           {LessButton, "LessButton"},
+           {MoreButton, "MoreButton"},
+           {TxRxRadioGroup, "TxRxRadioGroup"},
+           {ClearButton, "ClearButton"},
+           {OKButton, "OKButton"},
+           {CancelButton, "CancelButton"},
+           {HelpButton, "HelpButton"},
+       })
+    w->setObjectName(QString::fromLatin1(name));
 
   connect(LessButton, &QPushButton::clicked, this, &TFilterForm::LessButtonClick);
   connect(MoreButton, &QPushButton::clicked, this, &TFilterForm::MoreButtonClick);
