@@ -1,7 +1,7 @@
 // The receive path end to end without Qt: a recorded stream of received
 // messages through ProcessReceivedText, with decoding on. Reports messages/s;
 // run under /usr/bin/time -v for the peak memory (it must stay flat).
-// Run: build/release/bench/bench_receive [--messages N]
+// Run: build/release/bench/bench_receive [--messages N] [--no-display]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +12,7 @@
 #include "../tests/fuzz/support_free_host.h"
 #include "link/MonitorPort.h"
 #include "link/Traffic.h"
+#include "monitor/Monitor.h"
 #include "shell/Session.h"
 
 namespace {
@@ -63,7 +64,11 @@ int main(int argc, char** argv) {
   session.Interface.PCIAddress = 1;
   session.Decoder.DecodeOptions = 15;
   zelvo::fuzz::QuietHost host;
-  CountingMonitor monitor;
+  // The real display model: panes of 200 coloured lines, time stamps on.
+  zelvo::MonitorModel model(session.Monitor, session.Decoder, host);
+  CountingMonitor counting;
+  const bool withDisplay = !(argc > 1 && std::strcmp(argv[argc - 1], "--no-display") == 0);
+  zelvo::MonitorPort& monitor = withDisplay ? static_cast<zelvo::MonitorPort&>(model) : counting;
   zelvo::Traffic traffic(session, host, monitor);
 
   const std::string stream = RecordedStream();
@@ -77,7 +82,10 @@ int main(int argc, char** argv) {
     delivered += perStream;
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("messages: %ld\nseconds: %.3f\nmessages/s: %.0f\nlines shown: %zu\n", delivered, seconds,
-              static_cast<double>(delivered) / seconds, monitor.lines);
+  std::printf("messages: %ld\nseconds: %.3f\nmessages/s: %.0f\npane lines (combined): %zu\n", delivered, seconds,
+              static_cast<double>(delivered) / seconds,
+              withDisplay
+                  ? session.Monitor.Display.TransmitMemo.LineCount() + session.Monitor.Display.ReceiveMemo.LineCount()
+                  : counting.lines);
   return 0;
 }

@@ -72,6 +72,9 @@ void Traffic::CommsSendString(std::string_view s) {
 
 void Traffic::Delay(double seconds) {
   const std::int64_t start = host_.TickMs();
+  // A wait from a script may be any number: keep it finite and in range.
+  if (!(seconds >= 0.0)) seconds = 0.0;
+  if (seconds > 1e9) seconds = 1e9;
   const auto wait = static_cast<std::int64_t>(seconds * 1000.0);
   do {
     host_.PumpOnce();

@@ -9,6 +9,7 @@
 #include "diagnostics/QualityCounters.h"
 #include "link/Codec.h"
 #include "link/Traffic.h"
+#include "monitor/Monitor.h"
 
 namespace zelvo {
 
@@ -33,6 +34,11 @@ struct Session {
   TrafficState Traffic;
   AnalyserStats Analyser;
   QualityTestCounters Quality;
+  MonitorState Monitor;  // panes, command log, live filter, analyser log
 };
+
+// Switches "Hexadecimal Numbers". The error history is cleared: its lines
+// were written in the previous format.
+void SetNumberFormat(Session& session, bool hexNumbers);
 
 }  // namespace zelvo

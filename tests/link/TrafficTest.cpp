@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "support/TrafficBench.h"
 
 namespace zelvo {
@@ -168,6 +170,27 @@ TEST(ReceiveAssembler, ErrorHistoryKeepsSixLines) {
   // Accepted by the recording monitor when the flags-15 text names the application.
   for (int i = 0; i < 10; ++i) b.traffic.ProcessReceivedText("050CCE0001020304050600\r");
   EXPECT_LE(b.session.Traffic.ErrorHistory.size(), kErrorHistoryLines);
+}
+
+}  // namespace
+}  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST(ReceiveAssembler, NumberFormatSwitchClearsErrorHistory) {
+  test::TrafficBench b;
+  b.session.Traffic.ErrorHistory = {"a", "b"};
+  SetNumberFormat(b.session, true);
+  EXPECT_TRUE(b.session.User.HexNumbers);
+  EXPECT_TRUE(b.session.Traffic.ErrorHistory.empty());
+}
+
+TEST(TransmitPipeline, DelayOfANonsenseValueIsOneStep) {
+  test::TrafficBench b;
+  b.traffic.Delay(-5);
+  b.traffic.Delay(std::numeric_limits<double>::quiet_NaN());
+  EXPECT_EQ(b.host.clockMs, 200);
 }
 
 }  // namespace
