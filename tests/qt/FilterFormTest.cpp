@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "shell/Session.h"
+
 namespace zelvo {
 namespace {
 
@@ -129,7 +131,23 @@ TEST(FilterForm, OkTurnsFilteringOnAndTheClearedListOff) {
   EXPECT_FALSE(RunFilterDialog(false, received, nullptr, [&](int topic) { help = topic; }));
   EXPECT_EQ(help, 100);
 
+  // On the session's live filter: received messages only.
+  Session session;
+  WhenShown([](TFilterForm& form) {
+    form.TxRxRadioButtons[1]->setChecked(true);
+    form.OKButton->click();
+  });
+  ASSERT_TRUE(OptionsLiveFilterItemClick(session, nullptr));
+  EXPECT_TRUE(session.Monitor.Filter.Checked);
+  EXPECT_FALSE(LiveFilterMatches(session.Monitor.Filter, session.Decoder, "\\0538007910", true));
+  EXPECT_TRUE(LiveFilterMatches(session.Monitor.Filter, session.Decoder, "0503380079108F", false));
+  WhenShown([](TFilterForm& form) { form.CancelButton->click(); });
+  EXPECT_FALSE(OptionsLiveFilterItemClick(session, nullptr));
+  EXPECT_TRUE(session.Monitor.Filter.Checked);
+
   QLabel label;
+  ShowWarningLabel(label, session.Monitor);
+  EXPECT_EQ(label.text(), "FILTERING ACTIVE");
   ShowWarningLabel(label, true, true);
   EXPECT_EQ(label.text(), "FILTERING, LOGGING ACTIVE");
   ShowWarningLabel(label, false, true);

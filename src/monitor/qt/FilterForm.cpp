@@ -1,6 +1,5 @@
 #include "monitor/qt/FilterForm.h"
 
-#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +11,9 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "monitor/Monitor.h"
+#include "shell/Session.h"
 
 namespace zelvo {
 
@@ -34,24 +36,24 @@ QTableWidgetItem* Cell(QTableWidget* grid, int row, int column) {
 
 TFilterForm::TFilterForm(bool hexNumbers, QWidget* parent) : QDialog(parent), hex_(hexNumbers) {
   setObjectName(QStringLiteral("FilterForm"));
-  setWindowTitle(QString::fromUtf8(filtermodel::kFilterFormCaption));
+  setWindowTitle(QString::fromUtf8(kFilterFormCaption));
   BuildControls();
   ShowModel();
 }
 
 void TFilterForm::BuildControls() {
   auto* top = new QVBoxLayout(this);
-  NetworkLabel = new QLabel(Q(filtermodel::NetworkLabelText(hex_)), this);
+  NetworkLabel = new QLabel(Q(NetworkLabelText(hex_)), this);
   NetworkEdit = new QLineEdit(this);
-  AddressLabel = new QLabel(Q(filtermodel::AddressLabelText(hex_)), this);
+  AddressLabel = new QLabel(Q(AddressLabelText(hex_)), this);
   AddressEdit = new QLineEdit(this);
   for (QWidget* w : std::initializer_list<QWidget*>{NetworkLabel, NetworkEdit, AddressLabel, AddressEdit})
     top->addWidget(w);
 
-  top->addWidget(new QLabel(QString::fromUtf8(filtermodel::kFilterAppGroupLabel), this));
+  top->addWidget(new QLabel(QString::fromUtf8(kFilterAppGroupLabel), this));
   AppGroupStringGrid = new QTableWidget(0, 3, this);
   QStringList headers;
-  for (const auto& h : filtermodel::AppGroupHeaders(hex_)) headers.push_back(Q(h));
+  for (const auto& h : AppGroupHeaders(hex_)) headers.push_back(Q(h));
   AppGroupStringGrid->setHorizontalHeaderLabels(headers);
   AppGroupStringGrid->verticalHeader()->hide();
   AppGroupStringGrid->horizontalHeader()->setStretchLastSection(true);
@@ -68,7 +70,7 @@ void TFilterForm::BuildControls() {
   TxRxRadioGroup = new QGroupBox(this);
   auto* direction = new QVBoxLayout(TxRxRadioGroup);
   for (std::size_t i = 0; i < TxRxRadioButtons.size(); ++i) {
-    TxRxRadioButtons[i] = new QRadioButton(QString::fromUtf8(filtermodel::kFilterDirectionItems[i]), TxRxRadioGroup);
+    TxRxRadioButtons[i] = new QRadioButton(QString::fromUtf8(kFilterDirectionItems[i]), TxRxRadioGroup);
     direction->addWidget(TxRxRadioButtons[i]);
   }
   top->addWidget(TxRxRadioGroup);
@@ -104,7 +106,7 @@ void TFilterForm::BuildControls() {
   connect(ClearButton, &QPushButton::clicked, this, &TFilterForm::ClearButtonClick);
   connect(OKButton, &QPushButton::clicked, this, &TFilterForm::OKButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { emit helpRequested(filtermodel::kFilterHelpTopic); });
+  connect(HelpButton, &QPushButton::clicked, this, [this] { emit helpRequested(kFilterHelpTopic); });
   connect(AppGroupStringGrid, &QTableWidget::cellChanged, this, &TFilterForm::AppGroupStringGridCellChanged);
 }
 
@@ -151,35 +153,35 @@ void TFilterForm::AppGroupStringGridCellChanged(int row, int column) {
   if (column == kGroupsColumn) r.Groups = text;
   if (column != kAppColumn) return;
   r.App = text;
-  filtermodel::UpdateAppGroupRow(model_, static_cast<std::size_t>(row), hex_);
+  UpdateAppGroupRow(model_, static_cast<std::size_t>(row), hex_);
   const QSignalBlocker block(AppGroupStringGrid);
   ShowRow(row);
 }
 
 void TFilterForm::SetData(const FilterCriteriaLines& criteria) {
-  filtermodel::SetData(model_, criteria, hex_);
+  zelvo::SetData(model_, criteria, hex_);
   ShowModel();
 }
 
 FilterCriteriaLines TFilterForm::GetData() {
   ReadControls();
-  return filtermodel::GetData(model_, hex_);
+  return zelvo::GetData(model_, hex_);
 }
 
 void TFilterForm::ClearButtonClick() {
-  filtermodel::ClearButtonClick(model_, hex_);
+  zelvo::ClearButtonClick(model_, hex_);
   ShowModel();
 }
 
 void TFilterForm::MoreButtonClick() {
   ReadControls();
-  filtermodel::MoreButtonClick(model_, hex_);
+  zelvo::MoreButtonClick(model_, hex_);
   ShowModel();
 }
 
 void TFilterForm::LessButtonClick() {
   ReadControls();
-  filtermodel::LessButtonClick(model_);
+  zelvo::LessButtonClick(model_);
   ShowModel();
 }
 
@@ -194,12 +196,24 @@ std::optional<FilterCriteriaLines> RunFilterDialog(bool hexNumbers, const std::o
   return form.GetData();
 }
 
-bool FilterMenuChecked(const FilterCriteriaLines& criteria) { return !filtermodel::IsClearedCriteria(criteria); }
+bool FilterMenuChecked(const FilterCriteriaLines& criteria) { return !IsClearedCriteria(criteria); }
+
+bool OptionsLiveFilterItemClick(Session& session, QWidget* parent, const std::function<void(int)>& showHelp) {
+  LiveFilter& filter = session.Monitor.Filter;
+  auto criteria = RunFilterDialog(session.User.HexNumbers, filter.Criteria, parent, showHelp);
+  if (!criteria) return false;
+  SetLiveFilterCriteria(filter, std::move(*criteria));
+  return true;
+}
 
 void ShowWarningLabel(QLabel& label, bool liveFilterOn, bool logCommandsOn) {
   label.setAlignment(Qt::AlignCenter);
   label.setStyleSheet(QStringLiteral("color: red; font-weight: bold"));
-  label.setText(Q(filtermodel::UpdateWarningLabel(liveFilterOn, logCommandsOn)));
+  label.setText(Q(UpdateWarningLabel(liveFilterOn, logCommandsOn)));
+}
+
+void ShowWarningLabel(QLabel& label, const MonitorState& monitor) {
+  ShowWarningLabel(label, monitor.Filter.Checked, monitor.Log.Enabled);
 }
 
 }  // namespace zelvo

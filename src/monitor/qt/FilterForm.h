@@ -1,16 +1,16 @@
 #pragma once
 // "Filtering Parameters": networks, source units, direction and rows of
 // applications with their groups for the live filter. The dialog mirrors
-// the monitor's filter form model; the rules (descriptions, which Groups
-// cells take entries, what OK returns) are the model's.
+// the monitor's filter form model (monitor/Filter.h); the rules
+// (descriptions, which Groups cells take entries, what OK returns) are the
+// model's.
 
 #include <QDialog>
 #include <array>
 #include <optional>
 
-#include "monitor/qt/FilterFormStandIn.h"
+#include "monitor/Filter.h"
 
-class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -20,8 +20,10 @@ class QTableWidget;
 
 namespace zelvo {
 
-namespace filtermodel = filter_standin;
-using FilterCriteriaLines = filtermodel::TCriteriaList;
+struct MonitorState;
+struct Session;
+
+using FilterCriteriaLines = TCriteriaList;
 
 class TFilterForm : public QDialog {
   Q_OBJECT
@@ -62,7 +64,7 @@ class TFilterForm : public QDialog {
   void AppGroupStringGridCellChanged(int row, int column);
 
   bool hex_;
-  filtermodel::FilterFormModel model_;
+  FilterFormModel model_;
   bool showing_ = false;
 };
 
@@ -73,7 +75,15 @@ std::optional<FilterCriteriaLines> RunFilterDialog(bool hexNumbers, const std::o
                                                    const std::function<void(int topic)>& showHelp = {});
 // The menu item bears its check mark unless the criteria are the cleared ones.
 bool FilterMenuChecked(const FilterCriteriaLines& criteria);
-// SBWarningLabel from the two menu states.
+
+// The "Filter Messages..." menu item on the session's live filter: the
+// dialog, and on OK the new criteria in force. True on OK; the caller then
+// sets the item's check mark from session.Monitor.Filter.Checked and
+// refreshes SBWarningLabel. The menu click itself never toggles the mark.
+bool OptionsLiveFilterItemClick(Session& session, QWidget* parent, const std::function<void(int topic)>& showHelp = {});
+
+// SBWarningLabel (red, bold, centred) from the two menu states.
 void ShowWarningLabel(QLabel& label, bool liveFilterOn, bool logCommandsOn);
+void ShowWarningLabel(QLabel& label, const MonitorState& monitor);
 
 }  // namespace zelvo

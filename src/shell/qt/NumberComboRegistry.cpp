@@ -17,13 +17,12 @@ void NumberComboRegistry::AddRefill(std::function<void(bool hex)> refill) {
 }
 
 void NumberComboRegistry::SetHexAndUpdateAllCombos(Session& session, bool hex) {
-  session.User.HexNumbers = hex;
+  SetNumberFormat(session, hex);
   for (const auto& root : roots_) {
     if (!root) continue;
     for (auto* combo : root->findChildren<NumberComboBox*>()) combo->RefillCombo();
   }
   for (const auto& refill : refills_) refill(hex);
-  session.Traffic.ErrorHistory.clear();
 }
 
 void ShowDataEntryMode(QLabel& label, bool hex) {
