@@ -37,7 +37,7 @@ QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \
   "$bin/zelvo-diagnostic" "/tcpip=127.0.0.1:$port" /autoconnect /logging 2>"$work/gui.err" || true
 kill "$sim_pid" 2>/dev/null || true
 
-logs=$(find "$bin" "$work/data" -maxdepth 3 -name '*_log.txt' -newer "$work/start" 2>/dev/null | sort)
+logs=$(find "$bin" "$work/data" -maxdepth 3 -name '*_log.txt' -newer "$work/start" 2>/dev/null | sort || true)
 log_lines=0
 logged_messages=0
 for f in $logs; do

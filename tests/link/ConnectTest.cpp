@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/SimBench.h"
 #include "support/TrafficBench.h"
 
 namespace zelvo {
@@ -226,6 +227,55 @@ TEST(Connect, BaudRateRepair) {
       "close",        "rate 4800", "open", "write ~~~A33D00FF\r", "close", "rate 9600"};
   EXPECT_EQ(port.log, expected);
   EXPECT_EQ(host.messages.back().Text, "PCI Data rate repair attempt complete. Results not guaranteed.");
+}
+
+}  // namespace
+}  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+// The same connect against the simulated interface on the virtual clock.
+class SimConnector : public Connector {
+ public:
+  explicit SimConnector(test::SimBench& b) : b_(b) { b_.link.open = false; }
+  bool CommsOpen() override { return b_.link.open = true; }
+  void CommsClose() override { b_.link.open = false; }
+  bool ConnectedMark() const override { return mark; }
+  void SetConnectedMark(bool on) override { mark = on; }
+  void MainFormUpdateCaption() override {}
+  void EnableItems() override { ++enables; }
+  void ClearLists() override { ++clears; }
+  bool mark = false;
+  int enables = 0, clears = 0;
+
+ private:
+  test::SimBench& b_;
+};
+
+TEST(Connect, AgainstTheSimulatedInterface) {
+  test::SimBench b;
+  SimConnector c(b);
+  LinkFlags flags;
+  LinkSettings s;
+  ZelvoConnecttoZelvoItemClick(b.traffic, c, s, flags, /*dontShowPciData=*/false);
+  EXPECT_TRUE(c.mark);
+  EXPECT_EQ(c.clears, 1);
+  EXPECT_EQ(b.pci.Options1(), 0x51);
+  EXPECT_EQ(b.session.Interface.PCIAddress, b.pci.Address());
+  EXPECT_GE(b.session.Interface.PCIVersion, 1024);
+  ASSERT_EQ(b.host.messages.size(), 1u);
+  EXPECT_EQ(b.host.messages[0].Text.rfind("PC Interface Details :\r  Location : COM1\r  Manufacturer : ", 0), 0u);
+
+  // A dead interface: not found after six seconds.
+  test::SimBench dead;
+  SimConnector d(dead);
+  dead.pci.SetFault(sim::Fault::NoAnswer);
+  ZelvoConnecttoZelvoItemClick(dead.traffic, d, s, flags, true);
+  ASSERT_EQ(dead.host.messages.size(), 1u);
+  EXPECT_EQ(dead.host.messages[0].Text, "PCI Not Found on Serial Port COM1");
+  EXPECT_FALSE(d.mark);
+  EXPECT_FALSE(dead.link.open);
 }
 
 }  // namespace
