@@ -2,9 +2,15 @@
 // and answering interfaces.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 
+#include "link/qt/OptionsForm.h"
 #include "link/qt/QtLink.h"
 #include "monitor/qt/MonitorMemo.h"
 #include "qt/GuiFixture.h"
@@ -100,6 +106,31 @@ TEST_F(MainWindowTest, AutoconnectConnectsHalfASecondAfterStart) {
   EXPECT_TRUE(
       WaitUntil([&] { return f.Action("Connect to Zelvo")->isChecked() && f.Action("Identify")->isEnabled(); }, 8000));
   EXPECT_TRUE(Messages().empty());  // no PCI data box during the start-up connect
+}
+
+}  // namespace
+}  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+TEST_F(MainWindowTest, LinkSettingsCannotChangeWhileConnected) {
+  SimServer sim;
+  TMainForm& f = Start({"/tcpip=127.0.0.1:" + std::to_string(sim.Port())});
+  f.Settings().ShowPCIData = true;
+  f.Action("Connect to Zelvo")->trigger();
+  ASSERT_TRUE(f.Link().IsOpen());
+  f.Action("Program Options...")->trigger();
+  TOptionsForm& o = *f.OptionsForm();
+  EXPECT_FALSE(o.SerialRadio->isEnabled());
+  EXPECT_FALSE(o.IPAddressEdit->isEnabled());
+  EXPECT_FALSE(o.PortSpinEdit->isEnabled());
+  EXPECT_FALSE(o.SetupButton->isEnabled());
+  EXPECT_TRUE(o.ShowDateCheckBox->isEnabled());
+  o.SerialRadio->setChecked(true);  // even if forced, OK keeps the link settings
+  o.accept();
+  EXPECT_EQ(f.Settings().ConnectionType, kConnectionTcpIp);
+  EXPECT_TRUE(f.Link().IsOpen());
 }
 
 }  // namespace

@@ -79,8 +79,8 @@ void TMainForm::SetHexNumbers(bool hex) {
                                   : QStringLiteral("Data Entry Mode: DECIMAL"));
   DataEntryModeLabel->setStyleSheet(hex ? QStringLiteral("color: white; background: red; font-weight: bold;")
                                         : QStringLiteral("color: white; background: green; font-weight: bold;"));
-  // The history lines were written in the previous number format.
-  session_.Traffic.ErrorHistory.clear();
+  // Also empties the error history, written in the previous format.
+  SetNumberFormat(session_, hex);
   RefreshErrorHistory();
 }
 
