@@ -118,8 +118,10 @@ std::optional<TrafficMessage> TrafficGenerator::Next(Rng& rng, const std::vector
       }
       break;
     }
+    // Trigger, enable and audio speak the lighting set: set a level, on, off.
     case kTrigger:
-    case kEnable: {
+    case kEnable:
+    case kAudio: {
       int g = PickGroup(rng, src, app);
       if (rng.Below(2))
         c = {0x02, B(g), rng.Byte()};
@@ -174,14 +176,6 @@ std::optional<TrafficMessage> TrafficGenerator::Next(Rng& rng, const std::vector
     case kMeasurement: {
       int value = 200 + rng.Below(60);  // 20.0 to 25.9 degrees
       c = {0x0E, 0x01, B(1 + rng.Below(4)), 0x00, 0xFF, B(value >> 8), B(value)};
-      break;
-    }
-    case kAudio: {
-      int g = PickGroup(rng, src, app);
-      if (rng.Below(2))
-        c = {0x02, B(g), rng.Byte()};
-      else
-        c = {rng.Below(2) ? B(0x79) : B(0x01), B(g)};
       break;
     }
     case kMedia: {

@@ -63,6 +63,12 @@ std::string LightingMakeCommandString(const RemoteNetworkSelection& remote, Host
   return header + LightingCommandBody(group, type, level, rateIndex);
 }
 
+void LightingMakeSendCommand(Traffic& t, int application, int group, int level, int rateIndex) {
+  const std::string command = LightingMakeCommandString(t.GetSession().User.Remote, t.GetHost(), application, group,
+                                                        kLightingRamp, level, rateIndex);
+  if (!command.empty()) t.SendZelvoCommand(command);
+}
+
 std::string LightingTerminateRampString(const RemoteNetworkSelection& remote, Host& host, int application, int group) {
   const std::string header = SALHeader(remote, host, application);
   if (header.empty()) return {};

@@ -53,6 +53,9 @@ std::string LightingCommandBody(int group, int type, int level, int rateIndex);
 // The whole command; "" when the remote network path is invalid (reported).
 std::string LightingMakeCommandString(const RemoteNetworkSelection& remote, Host& host, int application, int group,
                                       int type, int level, int rateIndex);
+// A "Ramp to" command sent at once (the audio tabs' level commands);
+// nothing when the remote network path is invalid (reported).
+void LightingMakeSendCommand(Traffic& t, int application, int group, int level, int rateIndex);
 // "\05" + app + "00" then 09 GG.
 std::string LightingTerminateRampString(const RemoteNetworkSelection& remote, Host& host, int application, int group);
 // The 32 messages of All On / All Off: 8 commands each, groups 00 to FF.

@@ -11,8 +11,9 @@
 namespace zelvo {
 
 enum class MsgIcon { Error, Warning, Information, Confirmation };
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MsgResult { Ok, Cancel, Yes, No };
+// OkIgnore: a warning the user may silence for good (Ignore).
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, OkIgnore };
+enum class MsgResult { Ok, Cancel, Yes, No, Ignore };
 
 // A local wall-clock time, as the user's clock shows it.
 struct DateTime {

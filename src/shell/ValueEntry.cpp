@@ -46,6 +46,8 @@ int ReadRangedNumber(Host& host, std::string_view text, int low, int high, bool 
 }
 
 std::optional<int> CheckIntegerComboText(Host& host, const NumberList& list, std::string_view text, bool hexNumbers) {
+  // "All" is an item of its own, beyond the run of numbers.
+  if (list.Kind == NumberListKind::WithAll && text == "All") return list.Size;
   // The decimal list always reads decimal.
   const bool hex = list.Kind == NumberListKind::Decimal ? false : hexNumbers;
   const int v = ReadRangedNumber(host, text, list.Start, list.Start + list.Size - 1, hex);

@@ -35,6 +35,16 @@ TEST(LightingBuilder, CommandTypes) {
   EXPECT_EQ(LightingTerminateRampString(local, host, 56, 0x22), "\\0538000922");
 }
 
+TEST(LightingBuilder, MakeSendCommandSendsARamp) {
+  test::TrafficBench b;
+  LightingMakeSendCommand(b.traffic, 205, 3, 128, 2);
+  EXPECT_EQ(b.link.written, std::vector<std::string>{"\\05CD00120380\r"});
+  b.session.User.Remote = {true, "1"};
+  LightingMakeSendCommand(b.traffic, 205, 3, 128, 2);
+  EXPECT_EQ(b.link.written.size(), 1u);
+  EXPECT_EQ(b.host.messages.size(), 1u);
+}
+
 TEST(LightingBuilder, LevelConversionsAndTables) {
   EXPECT_EQ(PercentToLevel(100), 255);
   EXPECT_EQ(PercentToLevel(50), 127);

@@ -44,6 +44,25 @@ TEST_F(MainWindowTest, FirstStartWithAnEmptyStore) {
   EXPECT_TRUE(f.Action("Program Options...")->isEnabled());
 }
 
+TEST_F(MainWindowTest, TabsAndDiagnosticItemsAreWired) {
+  TMainForm& f = Start();
+  // The Lighting tab lives on its page, with its hidden learn selections.
+  QWidget* lighting = f.TabPage(kTabLighting);
+  ASSERT_NE(lighting->findChild<QWidget*>(QStringLiteral("LightingSendButton")), nullptr);
+  ASSERT_NE(lighting->findChild<QWidget*>(QStringLiteral("LightingRandomCheckBox")), nullptr);
+  EXPECT_FALSE(lighting->findChild<QWidget*>(QStringLiteral("LightingRandomCheckBox"))->isVisible());
+  EXPECT_TRUE(f.Action("Filter Messages...")->isCheckable());
+  // Switching the number format refills the tab's lists.
+  auto* app = lighting->findChild<QComboBox*>(QStringLiteral("LightingAppComboBox"));
+  ASSERT_NE(app, nullptr);
+  const int before = app->currentIndex();
+  f.Action("Hexadecimal Numbers")->trigger();
+  EXPECT_EQ(app->itemText(255).toStdString(), f.Action("Hexadecimal Numbers")->isChecked() ? "FF" : "255");
+  f.Action("Hexadecimal Numbers")->trigger();
+  EXPECT_EQ(app->currentIndex(), before);
+  EXPECT_EQ(app->itemText(255).toStdString(), f.Action("Hexadecimal Numbers")->isChecked() ? "FF" : "255");
+}
+
 TEST_F(MainWindowTest, HiddenAtEveryStart) {
   TMainForm& f = Start();
   for (const char* item : {"&New", "&Open...", "&Save", "Save &As...", "Execute File...", "Filter Log File...",

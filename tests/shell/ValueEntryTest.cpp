@@ -52,6 +52,14 @@ TEST(ValueEntry, IntegerComboGivesItemIndex) {
   EXPECT_EQ(CheckIntegerComboText(host, plant, "80", true), 0);
   EXPECT_EQ(CheckIntegerComboText(host, plant, "0", false), 128);
   EXPECT_EQ(CheckIntegerComboText(host, plant, "200", false), std::nullopt);
+  // The "All" item of a list with "All" is a valid entry; the numbers stay
+  // within their own run.
+  const NumberList access{NumberListKind::WithAll, 0, 255};
+  host.messages.clear();
+  EXPECT_EQ(CheckIntegerComboText(host, access, "All", true), 255);
+  EXPECT_EQ(CheckIntegerComboText(host, access, "254", false), 254);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(CheckIntegerComboText(host, access, "255", false), std::nullopt);
 }
 
 TEST(ValueEntry, FloatingEdits) {

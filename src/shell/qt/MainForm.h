@@ -1,4 +1,6 @@
 #pragma once
+
+#include "shell/qt/NumberComboRegistry.h"
 // The main window: monitor panes above, application tabs below, the menus
 // and the speed bar. It owns the session, the monitor, the traffic engine
 // and the link for the whole run, and drives the core from its handlers.
@@ -139,7 +141,7 @@ class TMainForm : public QMainWindow, private Connector {
   CommandLine commandLine_;
   ProgramSettings settings_;
   Session session_;
-  MonitorState monitorState_;
+  MonitorState& monitorState_ = session_.Monitor;
   std::unique_ptr<MonitorModel> monitor_;
   std::unique_ptr<Traffic> traffic_;
   LinkFlags linkFlags_;
@@ -150,6 +152,7 @@ class TMainForm : public QMainWindow, private Connector {
   std::map<std::string, QAction*> actions_;
   std::vector<QAction*> tabItems_;
   std::map<int, std::vector<QWidget*>> tabPages_;
+  NumberComboRegistry combos_;
   bool shown_ = false;
   bool destroyed_ = false;
   bool startupConnect_ = false;

@@ -74,6 +74,7 @@ void TMainForm::UpdateWordWrap() {
 void TMainForm::SetHexNumbers(bool hex) {
   settings_.HexNumbers = hex;
   ApplyMonitorOptions();
+  combos_.SetHexAndUpdateAllCombos(session_, hex);
   DataEntryModeLabel->setText(hex ? QStringLiteral("Data Entry Mode: HEXADECIMAL")
                                   : QStringLiteral("Data Entry Mode: DECIMAL"));
   DataEntryModeLabel->setStyleSheet(hex ? QStringLiteral("color: white; background: red; font-weight: bold;")

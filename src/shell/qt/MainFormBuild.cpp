@@ -14,8 +14,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "builders/qt/LightingTab.h"
 #include "decode/Decode.h"
 #include "diagnostics/CalEngine.h"
+#include "diagnostics/qt/ModeActions.h"
+#include "monitor/qt/FilterForm.h"
 #include "monitor/qt/MonitorMemo.h"
 #include "shell/Tabs.h"
 #include "shell/qt/MainForm.h"
@@ -50,8 +53,8 @@ void TMainForm::BuildMenus() {
   AddAction(bus, "Repair PCI with bad Baud Rate", [this] { SBRepairSerialButtonClick(); });
   bus->addSeparator();
   // The items of the diagnostic windows; their windows attach the handlers.
-  AddAction(bus, "Set Mode", nullptr);
-  AddAction(bus, "Set Mode of Other PCI", nullptr);
+  AddAction(bus, "Set Mode", [this] { SetModeClick(*traffic_, this); });
+  AddAction(bus, "Set Mode of Other PCI", [this] { SetModeOfOtherPciClick(*traffic_, this); });
   AddAction(bus, "Get PCI Data", [this] { GetPciDataClick(true); });
   bus->addSeparator();
   for (const char* item : {"Installation MMI", "Application MMI", "Level MMI"}) AddAction(bus, item, nullptr);
@@ -100,6 +103,15 @@ void TMainForm::BuildMenus() {
       },
       true);
   options->addSeparator();
+  AddAction(
+      options, "Filter Messages...",
+      [this] {
+        OptionsLiveFilterItemClick(session_, this);
+        Action("Filter Messages...")->setChecked(monitorState_.Filter.Checked);
+        UpdateWarningLabel();
+      },
+      true)
+      ->setObjectName(QStringLiteral("OptionsLiveFilterItem"));
   AddAction(
       options, "Log Commands", [this] { OptionsLogCommandsItemClick(); }, true)
       ->setObjectName(QStringLiteral("OptionsLogCommandsItem"));
@@ -196,10 +208,9 @@ void TMainForm::BuildPanes() {
   auto* buttons = new QHBoxLayout(ControlButtonPanel);
   buttons->setContentsMargins(4, 2, 4, 2);
   const std::pair<const char*, std::function<void()>> modeButtons[] = {
-      {"Basic Mode", [this] { SetBasicMode(*traffic_); }},
-      {"Smart Mode", [this] { SetSmartMode(*traffic_); }},
-      {"Default Mode", [this] { SetDefaultMode(*traffic_); }},
-      {"PCI Data", [this] { GetPciDataClick(true); }},
+      {"Basic Mode", [this] { SetBasicMode(*traffic_); }},     {"Smart Mode", [this] { SetSmartMode(*traffic_); }},
+      {"Default Mode", [this] { SetDefaultMode(*traffic_); }}, {"PCI Data", [this] { GetPciDataClick(true); }},
+      {"Set Mode", [this] { SetModeClick(*traffic_, this); }},
   };
   for (const auto& [caption, handler] : modeButtons) {
     auto* b = new QPushButton(QString::fromLatin1(caption));
@@ -238,6 +249,13 @@ void TMainForm::BuildTabs() {
       tabPages_[tab.Index].push_back(page);
     }
   }
+  auto* lighting = new LightingTab(*traffic_, settings_.ShowApplicationWarning);
+  (new QVBoxLayout(TabPage(kTabLighting)))->addWidget(lighting);
+  // Every number combo of the tabs follows "Hexadecimal Numbers"; the level
+  // list has a builder of its own.
+  combos_.AddRoot(PageControl);
+  combos_.AddRefill([lighting](bool) { lighting->LightingFillLevelCombo(); });
+
   // The Error Reporting tab's history of received error reports.
   auto* history = new QGroupBox(QStringLiteral("Received Command History - double-click to fill left side"));
   ErrorHistoryListBox = new QListWidget;

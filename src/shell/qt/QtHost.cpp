@@ -42,6 +42,7 @@ QMessageBox::StandardButtons ToQt(MsgButtons b) {
     case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::OkIgnore: return QMessageBox::Ok | QMessageBox::Ignore;
   }
   return QMessageBox::Ok;
 }
@@ -51,6 +52,7 @@ MsgResult FromQt(int button) {
     case QMessageBox::Cancel: return MsgResult::Cancel;
     case QMessageBox::Yes: return MsgResult::Yes;
     case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Ignore: return MsgResult::Ignore;
     default: return MsgResult::Ok;
   }
 }
