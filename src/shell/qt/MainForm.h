@@ -1,6 +1,4 @@
 #pragma once
-
-#include "shell/qt/NumberComboRegistry.h"
 // The main window: monitor panes above, application tabs below, the menus
 // and the speed bar. It owns the session, the monitor, the traffic engine
 // and the link for the whole run, and drives the core from its handlers.
@@ -18,6 +16,7 @@
 #include "shell/CommandLine.h"
 #include "shell/ProgramSettings.h"
 #include "shell/Session.h"
+#include "shell/qt/NumberComboRegistry.h"
 
 class QAction;
 class QCheckBox;
