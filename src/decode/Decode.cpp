@@ -301,7 +301,6 @@ std::string RenderControlCharacters(std::string_view text) {
   return out;
 }
 
-
 std::string DecodeCall::NS(int v) const { return NumberString(v, Ctx.HexNumbers); }
 std::string DecodeCall::NSS(int v, int size) const { return NumberStringSized(v, size, Ctx.HexNumbers); }
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "decode/SalMessage.h"
 #include "decode/Decode.h"
 #include "decode/Decoders.h"
+#include "decode/SalMessage.h"
 #include "shell/Session.h"
 
 namespace zelvo {
