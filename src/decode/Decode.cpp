@@ -9,12 +9,6 @@ namespace zelvo {
 
 namespace {
 
-// Characters [pos, pos + count) of s, 1-based; the part beyond s is empty.
-std::string_view Mid(std::string_view s, std::size_t pos, std::size_t count = std::string_view::npos) {
-  if (pos < 1 || pos > s.size()) return {};
-  return s.substr(pos - 1, count);
-}
-
 int HexValueAt(std::string_view s, std::size_t pos, std::size_t count) { return HexToInt(Mid(s, pos, count)); }
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
@@ -199,12 +193,6 @@ std::string ToReceivedLayout(std::string_view m, const std::string& p) {
   return out;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return c - 'a' + 10;
-}
-
 std::string DecodeMessageUnguarded(DecodeContext& ctx, std::string_view message, int flags) {
   InterfaceState& iface = ctx.Interface;
   const std::string p = Hex2(iface.PCIAddress < 0 ? 0 : iface.PCIAddress);
@@ -248,7 +236,8 @@ std::string DecodeMessageUnguarded(DecodeContext& ctx, std::string_view message,
   w.MessageBytes.fill(0);
   for (int i = 0; i < w.MessageLength; ++i) {
     const auto at = static_cast<std::size_t>(2 * i);
-    w.MessageBytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(HexDigit(M[at]) * 16 + HexDigit(M[at + 1]));
+    w.MessageBytes[static_cast<std::size_t>(i)] =
+        static_cast<std::uint8_t>(HexDigitValue(M[at]) * 16 + HexDigitValue(M[at + 1]));
   }
   w.DecodedText.clear();
 

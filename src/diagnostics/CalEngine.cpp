@@ -12,11 +12,6 @@ namespace zelvo {
 
 namespace {
 
-std::string_view Mid(std::string_view s, std::size_t pos1, std::size_t count = std::string_view::npos) {
-  if (pos1 < 1 || pos1 > s.size()) return {};
-  return s.substr(pos1 - 1, count);
-}
-
 // Registers a reply list for the lifetime of one request, so that nested
 // requests each see every line and none loses its list.
 class WaitingRequest {

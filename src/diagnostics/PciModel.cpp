@@ -10,11 +10,6 @@ namespace zelvo {
 
 namespace {
 
-std::string_view Mid(std::string_view s, std::size_t pos1, std::size_t count = std::string_view::npos) {
-  if (pos1 < 1 || pos1 > s.size()) return {};
-  return s.substr(pos1 - 1, count);
-}
-
 int StrictHexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;

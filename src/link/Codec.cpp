@@ -37,6 +37,13 @@ bool ParseHexDigits(std::string_view s, std::uint32_t& out) {
 
 bool IsHexDigit(char c) { return HexValue(c) >= 0; }
 
+int HexDigitValue(char c) { return HexValue(c); }
+
+std::string_view Mid(std::string_view s, std::size_t pos1, std::size_t count) {
+  if (pos1 < 1 || pos1 > s.size()) return {};
+  return s.substr(pos1 - 1, count);
+}
+
 bool IsHexString(std::string_view s) {
   if (s.empty() || s.size() % 2 != 0) return false;
   for (char c : s)

@@ -19,6 +19,11 @@ class HexOverflowError : public std::overflow_error {
 };
 
 bool IsHexDigit(char c);
+// The value 0..15 of a hex digit, -1 for any other character.
+int HexDigitValue(char c);
+// Characters [pos1, pos1 + count) of s, counted from 1 as the bus texts are;
+// whatever lies beyond s is empty.
+std::string_view Mid(std::string_view s, std::size_t pos1, std::size_t count = std::string_view::npos);
 bool IsHexString(std::string_view s);
 // Skips every character that is not a hex digit; "" and "xyz" give 0.
 int HexToInt(std::string_view s);

@@ -25,13 +25,6 @@ bool IsConfirmation(unsigned char c) {
   }
 }
 
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 }  // namespace
 
 Traffic::Traffic(Session& session, Host& host, MonitorPort& monitor)
